@@ -1,0 +1,14 @@
+#include "cli/CliCommand.h"
+
+#include "cli/Commands.h"
+
+namespace zendal::cli {
+
+const std::vector<CliCommand>& Commands() {
+    static const std::vector<CliCommand> commands = {
+        // Commands are added here as they are built, one line each.
+    };
+    return commands;
+}
+
+}  // namespace zendal::cli

@@ -1,0 +1,8 @@
+#pragma once
+
+// The entry points of the commands, one per command file (cli/<Name>Command.cpp).
+namespace zendal::cli {
+
+struct CliContext;
+
+}  // namespace zendal::cli

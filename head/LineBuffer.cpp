@@ -1,0 +1,205 @@
+#include "head/LineBuffer.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "app/EFileOpen.h"
+
+namespace zendal {
+
+namespace {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string LineBuffer::ToCRLF(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 32 + 2);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        } else if (c == '\n') {
+            out += "\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void LineBuffer::Rebuild(std::string text) {
+    text_ = ToCRLF(text);
+    if (!text_.empty() && !text_.ends_with("\r\n")) {
+        text_ += "\r\n";
+    }
+    lineStarts_.clear();
+    ReindexFrom(0);
+}
+
+// Recomputes the line starts from the start of the given line on.
+void LineBuffer::ReindexFrom(std::size_t line) {
+    std::size_t pos = line < lineStarts_.size() ? lineStarts_[line] : (line == 0 ? 0 : text_.size());
+    lineStarts_.resize(std::min(line, lineStarts_.size()));
+    while (pos < text_.size()) {
+        lineStarts_.push_back(pos);
+        std::size_t brk = text_.find("\r\n", pos);
+        pos = brk + 2;
+    }
+}
+
+std::size_t LineBuffer::LineEnd(std::size_t line) const {
+    std::size_t next = line + 1 < lineStarts_.size() ? lineStarts_[line + 1] : text_.size();
+    return next - 2;
+}
+
+void LineBuffer::CheckLine(long index, long limit) const {
+    if (index < 0 || index >= limit) {
+        throw std::out_of_range("line index " + std::to_string(index) + " out of bounds");
+    }
+}
+
+void LineBuffer::Clear() {
+    text_.clear();
+    lineStarts_.clear();
+}
+
+void LineBuffer::AppendText(std::string_view text) {
+    std::string added = ToCRLF(text);
+    added += "\r\n";
+    std::size_t pos = text_.size();
+    text_ += added;
+    while (pos < text_.size()) {
+        lineStarts_.push_back(pos);
+        pos = text_.find("\r\n", pos) + 2;
+    }
+}
+
+void LineBuffer::SetText(std::string_view text) { Rebuild(std::string(text)); }
+
+std::string_view LineBuffer::GetLine(long index) const {
+    CheckLine(index, LineCount());
+    std::size_t start = lineStarts_[index];
+    return std::string_view(text_).substr(start, LineEnd(index) - start);
+}
+
+void LineBuffer::PutLine(long index, std::string_view line) {
+    CheckLine(index, LineCount());
+    std::size_t start = lineStarts_[index];
+    std::size_t end = LineEnd(index);
+    std::string replacement = ToCRLF(line);
+    text_.replace(start, end - start, replacement);
+    if (replacement.find("\r\n") == std::string::npos) {
+        long delta = static_cast<long>(replacement.size()) - static_cast<long>(end - start);
+        for (std::size_t i = index + 1; i < lineStarts_.size(); ++i) {
+            lineStarts_[i] += delta;
+        }
+    } else {
+        ReindexFrom(index);
+    }
+}
+
+void LineBuffer::InsertLine(long index, std::string_view text) {
+    CheckLine(index, LineCount() + 1);
+    std::size_t at = index < LineCount() ? lineStarts_[index] : text_.size();
+    std::string inserted = ToCRLF(text);
+    inserted += "\r\n";
+    text_.insert(at, inserted);
+    std::vector<std::size_t> added;
+    for (std::size_t pos = at; pos < at + inserted.size(); pos = text_.find("\r\n", pos) + 2) {
+        added.push_back(pos);
+    }
+    for (std::size_t i = index; i < lineStarts_.size(); ++i) {
+        lineStarts_[i] += inserted.size();
+    }
+    lineStarts_.insert(lineStarts_.begin() + index, added.begin(), added.end());
+}
+
+void LineBuffer::DeleteLine(long index) {
+    CheckLine(index, LineCount());
+    std::size_t start = lineStarts_[index];
+    std::size_t removed = LineEnd(index) + 2 - start;
+    text_.erase(start, removed);
+    lineStarts_.erase(lineStarts_.begin() + index);
+    for (std::size_t i = index; i < lineStarts_.size(); ++i) {
+        lineStarts_[i] -= removed;
+    }
+}
+
+long LineBuffer::IndexOfLine(std::string_view line) const {
+    for (long i = 0; i < LineCount(); ++i) {
+        if (EqualsIgnoringCase(GetLine(i), line)) {
+            return i;
+        }
+    }
+    return npos;
+}
+
+long LineBuffer::FindText(std::string_view needle, long start, long length) const {
+    if (start < 0 || length < 0 || static_cast<std::size_t>(start) > text_.size()) {
+        return npos;
+    }
+    std::size_t limit = std::min(text_.size(), static_cast<std::size_t>(start) +
+                                                   static_cast<std::size_t>(length));
+    if (needle.empty() || needle.size() > limit - start) {
+        return npos;
+    }
+    const char first = LowerAscii(needle[0]);
+    const char firstUpper = (first >= 'a' && first <= 'z') ? static_cast<char>(first - 32) : first;
+    const std::size_t last = limit - needle.size();
+    for (std::size_t i = start; i <= last; ++i) {
+        char c = text_[i];
+        if ((c == first || c == firstUpper) &&
+            EqualsIgnoringCase(std::string_view(text_).substr(i, needle.size()), needle)) {
+            return static_cast<long>(i);
+        }
+    }
+    return npos;
+}
+
+std::string LineBuffer::ReadRange(long position, long length) const {
+    if (position < 0 || length <= 0 || static_cast<std::size_t>(position) >= text_.size()) {
+        return {};
+    }
+    return text_.substr(position, length);
+}
+
+long LineBuffer::ReplaceRange(long position, long length, std::string_view replacement) {
+    std::size_t pos = std::clamp<long>(position, 0, static_cast<long>(text_.size()));
+    std::size_t len = std::clamp<long>(length, 0, static_cast<long>(text_.size() - pos));
+    std::string text = text_;
+    text.replace(pos, len, replacement);
+    Rebuild(std::move(text));
+    return static_cast<long>(pos + replacement.size());
+}
+
+void LineBuffer::LoadFile(const std::string& fileName) {
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) {
+        throw EFileOpen(fileName);
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Rebuild(std::move(bytes));
+}
+
+void LineBuffer::SetCRLFLineBreaks() { Rebuild(ToCRLF(text_)); }
+
+}  // namespace zendal
