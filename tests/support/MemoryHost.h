@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/EHostFailure.h"
+#include "app/Host.h"
+
+namespace zendal::test {
+
+// A host editor in memory: a file name and a text, with switches to make its calls fail, and a
+// log of the calls made.
+class MemoryHost : public Host {
+public:
+    std::string fileName;
+    std::string text;
+    bool failFileName = false;
+    bool failText = false;
+    bool failUpdate = false;
+    bool failToolbutton = false;
+    std::vector<std::string> calls;
+
+    std::string FILENAME() override { return Call("FILENAME", failFileName), fileName; }
+    std::string Text() override { return Call("Text", failText), text; }
+    void beginupdate() override { Call("beginupdate", failUpdate); }
+    void SelectAll() override { Call("SelectAll", failUpdate); }
+    void InsertText(const std::string& newText, bool) override {
+        Call("InsertText", failUpdate);
+        text = newText;
+    }
+    void endupdate() override { Call("endupdate", failUpdate); }
+    void AddAppToolbutton(const std::string&, const std::string&, const std::string&,
+                          const std::string&) override {
+        Call("AddAppToolbutton", failToolbutton);
+    }
+
+private:
+    void Call(const std::string& member, bool fail) {
+        calls.push_back(member);
+        if (fail) {
+            throw EHostFailure(member + " failed");
+        }
+    }
+};
+
+}  // namespace zendal::test
