@@ -4,12 +4,13 @@
 
 namespace zendal {
 
-// The main window's copies of the four analysis settings, as stored texts.
+// The main window's copies of the four analysis settings, as stored texts. Empty until the
+// settings are read; a value missing from the store leaves its copy as it was.
 struct RuleBaseCopies {
-    std::string keywordsR = "6";       // keywords-r
-    std::string bodychk = "1000";      // bodychk
-    std::string keywords = "1000";     // keywords
-    std::string description = "200";  // description
+    std::string keywordsR;    // keywords-r: repetition limit
+    std::string bodychk;      // bodychk: body check count
+    std::string keywords;     // keywords: key words length limit
+    std::string description;  // description: description length limit
 };
 
 }  // namespace zendal
