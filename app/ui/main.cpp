@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <exception>
+#include <memory>
 
 #include "app/HomeFolder.h"
 #include "app/IniSettingsStore.h"
@@ -22,9 +23,11 @@ int main(int argc, char** argv) {
     QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("The Zendal home folder."),
                                   QStringLiteral("DIR"));
     parser.addOption(homeOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The page to work on."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The page to work on."),
+                                 QStringLiteral("[FILE]"));
     parser.process(app);
-    if (parser.positionalArguments().size() != 1) {
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
         parser.showHelp(2);
     }
 
