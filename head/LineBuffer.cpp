@@ -5,13 +5,16 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "app/DocumentCodec.h"
 #include "app/EFileOpen.h"
 
 namespace zendal {
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -30,34 +33,53 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 std::string LineBuffer::ToCRLF(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 32 + 2);
+    std::size_t copied = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            continue;
         }
+        out.append(text.data() + copied, i - copied);
+        out += "\r\n";
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+        copied = i + 1;
     }
+    out.append(text.data() + copied, text.size() - copied);
     return out;
 }
 
-void LineBuffer::Rebuild(std::string text) {
-    text_ = ToCRLF(text);
-    if (!text_.empty() && !text_.ends_with("\r\n")) {
-        text_ += "\r\n";
+bool LineBuffer::HasOnlyCRLF(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 == text.size() || text[i + 1] != '\n') {
+                return false;
+            }
+            ++i;
+        } else if (text[i] == '\n') {
+            return false;
+        }
     }
+    return true;
+}
+
+void LineBuffer::Rebuild(std::string text) {
+    if (!HasOnlyCRLF(text)) {
+        text = ToCRLF(text);
+    }
+    if (!text.empty() && !text.ends_with("\r\n")) {
+        text += "\r\n";
+    }
+    text_ = std::move(text);
     lineStarts_.clear();
     ReindexFrom(0);
 }
 
 // Recomputes the line starts from the start of the given line on.
 void LineBuffer::ReindexFrom(std::size_t line) {
-    std::size_t pos = line < lineStarts_.size() ? lineStarts_[line] : (line == 0 ? 0 : text_.size());
+    std::size_t pos =
+        line < lineStarts_.size() ? lineStarts_[line] : (line == 0 ? 0 : text_.size());
     lineStarts_.resize(std::min(line, lineStarts_.size()));
     while (pos < text_.size()) {
         lineStarts_.push_back(pos);
@@ -86,14 +108,20 @@ void LineBuffer::AppendText(std::string_view text) {
     std::string added = ToCRLF(text);
     added += "\r\n";
     std::size_t pos = text_.size();
-    text_ += added;
+    if (text_.empty()) {
+        text_ = std::move(added);
+    } else {
+        text_ += added;
+    }
     while (pos < text_.size()) {
         lineStarts_.push_back(pos);
         pos = text_.find("\r\n", pos) + 2;
     }
 }
 
-void LineBuffer::SetText(std::string_view text) { Rebuild(std::string(text)); }
+void LineBuffer::SetText(std::string_view text) {
+    Rebuild(std::string(text));
+}
 
 std::string_view LineBuffer::GetLine(long index) const {
     CheckLine(index, LineCount());
@@ -157,8 +185,8 @@ long LineBuffer::FindText(std::string_view needle, long start, long length) cons
     if (start < 0 || length < 0 || static_cast<std::size_t>(start) > text_.size()) {
         return npos;
     }
-    std::size_t limit = std::min(text_.size(), static_cast<std::size_t>(start) +
-                                                   static_cast<std::size_t>(length));
+    std::size_t limit =
+        std::min(text_.size(), static_cast<std::size_t>(start) + static_cast<std::size_t>(length));
     if (needle.empty() || needle.size() > limit - start) {
         return npos;
     }
@@ -185,9 +213,8 @@ std::string LineBuffer::ReadRange(long position, long length) const {
 long LineBuffer::ReplaceRange(long position, long length, std::string_view replacement) {
     std::size_t pos = std::clamp<long>(position, 0, static_cast<long>(text_.size()));
     std::size_t len = std::clamp<long>(length, 0, static_cast<long>(text_.size() - pos));
-    std::string text = text_;
-    text.replace(pos, len, replacement);
-    Rebuild(std::move(text));
+    text_.replace(pos, len, replacement);
+    Rebuild(std::move(text_));
     return static_cast<long>(pos + replacement.size());
 }
 
@@ -197,9 +224,13 @@ void LineBuffer::LoadFile(const std::string& fileName) {
         throw EFileOpen(fileName);
     }
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    Rebuild(std::move(bytes));
+    // Decoded as the hosts decode a document, so that the file's text and the host's text can
+    // be joined.
+    Rebuild(DocumentCodec::Decode(bytes).text);
 }
 
-void LineBuffer::SetCRLFLineBreaks() { Rebuild(ToCRLF(text_)); }
+void LineBuffer::SetCRLFLineBreaks() {
+    Rebuild(ToCRLF(text_));
+}
 
 }  // namespace zendal
