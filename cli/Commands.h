@@ -6,5 +6,6 @@ namespace zendal::cli {
 struct CliContext;
 
 int RunDct(CliContext& context);
+int RunSpell(CliContext& context);
 
 }  // namespace zendal::cli
