@@ -66,12 +66,14 @@ class TDCTFile {
 
   private:
     void LoadBlock(std::int16_t block) const;
+    void Unmap();
 
     std::string path_;
     int fd_ = -1;
     std::uint64_t fileSize_ = 0;
     std::array<char, kHeaderSize> header_{};
     std::uint32_t nodeCount_ = 0;
+    const unsigned char* mapping_ = nullptr;
     mutable std::int16_t cachedBlock_ = -1;
     mutable std::array<unsigned char, kBlockSize> block_{};
 };
