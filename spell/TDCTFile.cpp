@@ -170,7 +170,7 @@ bool TDCTFile::FindWord(const std::string& word) const {
 }
 
 std::uint64_t TDCTFile::WalkBudget() const {
-    return 64 * std::uint64_t(nodeCount_) + (1u << 20);
+    return 2 * std::uint64_t(nodeCount_) + 16384;
 }
 
 }  // namespace zendal

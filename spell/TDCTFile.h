@@ -50,9 +50,10 @@ class TDCTFile {
     // Looks up a word of code page 437 bytes, already lower-cased.
     bool FindWord(const std::string& word) const;
 
-    // How many nodes one walk over the graph may read before the graph counts as corrupt: far
-    // more than a walk over a real word list reads, few enough that a crafted file cannot
-    // keep a walk busy for long.
+    // How much work one walk over the graph may do before the graph counts as corrupt, in
+    // nodes read (a walk for suggestions also counts the letters of the words it ranks): some
+    // forty times what the walks over the shipped dictionary need at most, and little enough
+    // that a crafted graph, whose paths may multiply at every level, cannot keep a walk busy.
     std::uint64_t WalkBudget() const;
 
     static char Letter(std::uint32_t node) { return static_cast<char>(node >> 24); }

@@ -25,11 +25,11 @@ std::size_t ClampCount(int count) {
 class WalkBudget {
   public:
     explicit WalkBudget(const TDCTFile& file) : left_(file.WalkBudget()) {}
-    void Spend() {
-        if (left_ == 0) {
+    void Spend(std::uint64_t units = 1) {
+        if (left_ < units) {
             throw EDictionaryCorrupt();
         }
-        --left_;
+        left_ -= units;
     }
 
   private:
@@ -138,6 +138,7 @@ void TSuggestionEngine::CandidateWalk(TSuggestList& list, const TDCTFile& file,
 
         if (p.size() <= longest && codeAt[length + 1].IsPrefixOf(target)) {
             if (TDCTFile::IsEndOfWord(node) && p.size() >= shortest) {
+                budget.Spend(p.size());
                 list.Rank(word, p);
             }
             if (TDCTFile::Child(node) != 0) {
