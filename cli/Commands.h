@@ -5,4 +5,7 @@ namespace zendal::cli {
 
 struct CliContext;
 
+int RunDct(CliContext& context);
+int RunSpell(CliContext& context);
+
 }  // namespace zendal::cli

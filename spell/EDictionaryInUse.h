@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/ZendalError.h"
+
+namespace zendal {
+
+// A second dictionary object while one exists.
+class EDictionaryInUse : public ZendalError {
+  public:
+    EDictionaryInUse() : ZendalError("Multiple Dictionaries not supported.") {}
+};
+
+}  // namespace zendal

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "app/ZendalError.h"
+
+namespace zendal {
+
+// The open error of a main dictionary file that does not exist.
+class EDictionaryNotFound : public ZendalError {
+  public:
+    explicit EDictionaryNotFound(const std::string& path)
+        : ZendalError("Dictionary not found : " + path) {}
+};
+
+}  // namespace zendal
