@@ -15,7 +15,9 @@ namespace {
 const char* const kRule =
     " ------------------------------------------------------------------------------------";
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Characters, not bytes; a line break counts as CR LF.
 long CharacterCount(std::string_view text) {
@@ -49,8 +51,8 @@ std::string Trim(std::string_view text) {
 
 bool IsWordChar(char c) {
     auto u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
-           u == '_' || u >= 0x80;
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' ||
+           u >= 0x80;
 }
 
 std::size_t FindIgnoringCase(std::string_view text, std::string_view needle, std::size_t from) {
@@ -136,7 +138,8 @@ void MetaTagAnalysis::SpeedButton1Click() {
 
         std::vector<KeyWord> keyWords = CheckRepetition(repetitionLimit);
         AppendLines(
-            {"2) Check for the usage of Key words in the description meta tag and description usage",
+            {"2) Check for the usage of Key words in the description meta tag and description "
+             "usage",
              kRule, " Checks for key word usage in the description meta tag. This is a common ",
              " method used to determine if your page is actually about the information in",
              " your key words. This check should pass or you need to change the description",
@@ -233,13 +236,14 @@ void MetaTagAnalysis::CheckBody(const std::vector<KeyWord>& keyWords) {
     char before = range.start > 0 ? working[range.start - 1] : '\0';
     char after = range.end < working.size() ? working[range.end] : '\0';
 
-    AppendLines({"", "", "", "3) Check Body Text for Key Word Usage & Counts", kRule,
-                 " Checks for key word usage in the document. THIS IS THE MOST IMPORTANT CHECK  ",
-                 " THAT YOU NEED TO PASS. If the search engine finds no reference in your document ",
-                 " for your key words you will most likely score low in the search engines for ",
-                 " your meta tag values! It is recommended that your target keywords are used at",
-                 " least Five (5) times. Output will be formatted: Key word - Count", "",
-                 "* The next line tells you how deep into the document Trelvo will search."});
+    AppendLines(
+        {"", "", "", "3) Check Body Text for Key Word Usage & Counts", kRule,
+         " Checks for key word usage in the document. THIS IS THE MOST IMPORTANT CHECK  ",
+         " THAT YOU NEED TO PASS. If the search engine finds no reference in your document ",
+         " for your key words you will most likely score low in the search engines for ",
+         " your meta tag values! It is recommended that your target keywords are used at",
+         " least Five (5) times. Output will be formatted: Key word - Count", "",
+         "* The next line tells you how deep into the document Trelvo will search."});
     Append("- Checking the first " + std::to_string(checked) + " characters of the body text.");
     Append("");
     for (const KeyWord& keyWord : keyWords) {

@@ -14,7 +14,7 @@ namespace zendal {
 // start of the active document's body, and writes a plain-text report. It changes neither the
 // fields, nor the document, nor the host's text.
 class MetaTagAnalysis {
-public:
+  public:
     explicit MetaTagAnalysis(Wizard& wizard);
 
     // "Examine Meta Tags Now": runs the three checks and rebuilds the report.
@@ -47,7 +47,7 @@ public:
     static long CountHits(std::string_view prepared, char before, char after,
                           std::string_view word);
 
-private:
+  private:
     struct KeyWord {
         std::string word;
         long count = 1;

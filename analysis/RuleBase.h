@@ -18,7 +18,7 @@ struct RuleBaseBoxes {
 
 // The four analysis settings as the rule base window reads and stores them.
 class RuleBase {
-public:
+  public:
     static constexpr const char* kKey = "Software\\VELQ\\rodoru";
 
     // Each existing value as stored, its default when stored as "0"; a missing value leaves its

@@ -12,13 +12,13 @@
 namespace {
 
 class NullMessages : public zendal::MessagePort {
-public:
+  public:
     void Show(Box, Outcome, const std::string&) override {}
     bool AskYesNo(const std::string&) override { return true; }
 };
 
 class NullStatus : public zendal::StatusPort {
-public:
+  public:
     void SetPanelText(Panel, const std::string&) override {}
     std::string PanelText(Panel) const override { return {}; }
     void ProcessMessages() override {}
@@ -26,7 +26,7 @@ public:
 };
 
 class PageHost : public zendal::Host {
-public:
+  public:
     std::string text;
     std::string FILENAME() override { return "/bench/page.html"; }
     std::string Text() override { return text; }
@@ -40,10 +40,12 @@ public:
 
 const std::filesystem::path& PagePath() {
     static const std::filesystem::path path = [] {
-        std::filesystem::path p = std::filesystem::temp_directory_path() / "zendal-analysis-bench.html";
+        std::filesystem::path p =
+            std::filesystem::temp_directory_path() / "zendal-analysis-bench.html";
         std::string body;
-        const char* words[] = {"meta", "tags", "<a href=\"x.html\">link</a>", "page", "search",
-                               "engine", "<img alt=logo width=10>", "words", "description"};
+        const char* words[] = {"meta",       "tags",   "<a href=\"x.html\">link</a>", "page",
+                               "search",     "engine", "<img alt=logo width=10>",     "words",
+                               "description"};
         for (std::size_t i = 0; body.size() < (1u << 20); ++i) {
             body += words[i % 9];
             body += (i % 17 == 0) ? "\r\n" : " ";
@@ -95,8 +97,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatio("analysis of a 1 MB body (check count 1,000,000, 50 key words) vs reading it",
-                        "Analyse", "ReadFile");
+    reporter.PrintRatio(
+        "analysis of a 1 MB body (check count 1,000,000, 50 key words) vs reading it", "Analyse",
+        "ReadFile");
     std::filesystem::remove(PagePath());
     benchmark::Shutdown();
 }

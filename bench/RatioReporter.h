@@ -11,7 +11,7 @@
 // Prints the usual console table, then each named ratio of two benchmarks' mean real times
 // measured in the same run.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             times_[run.benchmark_name()] = run.GetAdjustedRealTime();
@@ -31,6 +31,6 @@ public:
                     n->second / d->second);
     }
 
-private:
+  private:
     std::map<std::string, double> times_;
 };

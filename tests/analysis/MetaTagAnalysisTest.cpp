@@ -16,13 +16,14 @@ using zendal::test::ScriptedMessagePort;
 namespace {
 
 class AnalysisRun {
-public:
+  public:
     AnalysisRun() : wizard(messages, status), analysis(wizard) {
         wizard.host = &host;
         wizard.ruleBase = {"6", "1000", "1000", "200"};
         host.fileName = "/site/page.html";
-        host.text = "<html>\r\n<head><title>T</title></head>\r\n<body>\r\n<p>Meta</p> meta data\r\n"
-                    "</body>\r\n</html>\r\n";
+        host.text =
+            "<html>\r\n<head><title>T</title></head>\r\n<body>\r\n<p>Meta</p> meta data\r\n"
+            "</body>\r\n</html>\r\n";
     }
     const std::vector<std::string>& Run() {
         analysis.SpeedButton1Click();
@@ -49,8 +50,7 @@ const std::string kPassed = " INFO: The Key Words Passed The Repetition Check!";
 const std::string kKeyWordsWarn =
     " REPORT: Warning, You are not using the Key words tag effectively";
 const std::string kKeyWordsOk = " REPORT: You are using the Key words tag effectively";
-const std::string kDescWarn =
-    " REPORT: Warning, You are not using the Description tag effectively";
+const std::string kDescWarn = " REPORT: Warning, You are not using the Description tag effectively";
 const std::string kDescOk = " REPORT: You are using the Description tag effectively";
 
 std::string Warning(const std::string& word, int count) {
@@ -177,8 +177,10 @@ TEST(MetaTagAnalysis, LengthBounds) {
         std::size_t keywordsLength;
         std::string expected;
     };
-    for (const Case& c : std::vector<Case>{
-             {499, kKeyWordsWarn}, {500, kKeyWordsOk}, {1000, kKeyWordsOk}, {1001, kKeyWordsWarn}}) {
+    for (const Case& c : std::vector<Case>{{499, kKeyWordsWarn},
+                                           {500, kKeyWordsOk},
+                                           {1000, kKeyWordsOk},
+                                           {1001, kKeyWordsWarn}}) {
         AnalysisRun run;
         run.wizard.fields.edit22 = std::string(c.keywordsLength, 'k');
         run.Run();
@@ -274,7 +276,8 @@ TEST(MetaTagAnalysis, DocumentsWithoutBodyTags) {
     // Without "<body" the body starts after the head end tag (or at the start); without
     // "</body>" it runs to the end of the text.
     for (const Case& c : std::vector<Case>{
-             {"<html><head></head>meta words", "- Checking the first 12 characters of the body text."},
+             {"<html><head></head>meta words",
+              "- Checking the first 12 characters of the body text."},
              {"meta words", "- Checking the first 12 characters of the body text."},
              {"<body>meta words", "- Checking the first 13 characters of the body text."}}) {
         AnalysisRun run;
@@ -311,7 +314,8 @@ TEST(MetaTagAnalysis, LimitsThatAreNotNumbers) {
     AnalysisRun late;
     late.wizard.ruleBase.bodychk = "lots";
     const auto& report = late.Run();
-    EXPECT_EQ(late.messages.Texts(), std::vector<std::string>{"'lots' is not a valid integer value"});
+    EXPECT_EQ(late.messages.Texts(),
+              std::vector<std::string>{"'lots' is not a valid integer value"});
     EXPECT_EQ(report.back(), "");
     EXPECT_FALSE(late.Has("3) Check Body Text for Key Word Usage & Counts"));
     EXPECT_EQ(late.status.SimpleText(), "Meta Tag Analysis is complete, Ready");

@@ -46,8 +46,8 @@ TEST(RuleBase, UpdateWritesOnlyExistingValuesFromFilledBoxes) {
     ScriptedMessagePort messages;
     RuleBase::setdefaults(store, {"12", "", "abc", "99"}, messages);
     EXPECT_EQ(store.values.at({kKey, "keywords-r"}), "12");
-    EXPECT_EQ(store.values.at({kKey, "bodychk"}), "1000");  // empty box: left as it was
-    EXPECT_EQ(store.values.at({kKey, "keywords"}), "abc");  // stored unchanged, not checked
+    EXPECT_EQ(store.values.at({kKey, "bodychk"}), "1000");     // empty box: left as it was
+    EXPECT_EQ(store.values.at({kKey, "keywords"}), "abc");     // stored unchanged, not checked
     EXPECT_EQ(store.values.count({kKey, "description"}), 0u);  // never created
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Default Values Updated!"});
 }

@@ -33,8 +33,13 @@ TEST(IntegerText, Parse) {
         std::string text;
         int value;
     };
-    for (const Case& c : std::vector<Case>{{"6", 6}, {" 12", 12}, {"-3", -3}, {"+4", 4},
-                                           {"$1F", 31}, {"0x10", 16}, {"2147483647", 2147483647}}) {
+    for (const Case& c : std::vector<Case>{{"6", 6},
+                                           {" 12", 12},
+                                           {"-3", -3},
+                                           {"+4", 4},
+                                           {"$1F", 31},
+                                           {"0x10", 16},
+                                           {"2147483647", 2147483647}}) {
         EXPECT_EQ(IntegerText::Parse(c.text), c.value) << c.text;
     }
     for (std::string bad : {"", "six", "12 ", "1.5", "2147483648", "-", "$"}) {

@@ -12,7 +12,7 @@ namespace zendal::test {
 
 // Settings in memory, with switches for a key that cannot be opened and for refused writes.
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     using Values = std::map<std::pair<std::string, std::string>, std::string>;
 
     bool OpenKey(const std::string& key) override {
