@@ -5,4 +5,6 @@ namespace zendal::cli {
 
 struct CliContext;
 
+int RunAnalyse(CliContext& context);
+
 }  // namespace zendal::cli
