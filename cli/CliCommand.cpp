@@ -5,9 +5,12 @@
 namespace zendal::cli {
 
 const std::vector<CliCommand>& Commands() {
+    // In the order of the command list of --help.
     static const std::vector<CliCommand> commands = {
-        // Commands are added here as they are built, one line each.
-        {"spell", "spell [--suggest] [--complete] [--add] WORD...", "look words up in the dictionaries", RunSpell},
+        {"analyse", "analyse FILE [--keywords T] [--description T] [--rule NAME=VALUE]...",
+         "print the meta tag analysis report of FILE", RunAnalyse},
+        {"spell", "spell [--suggest] [--complete] [--add] WORD...",
+         "look words up in the dictionaries", RunSpell},
         {"dct", "dct build WORDLIST OUT", "compile a word list into a dictionary file", RunDct},
     };
     return commands;

@@ -5,6 +5,7 @@ namespace zendal::cli {
 
 struct CliContext;
 
+int RunAnalyse(CliContext& context);
 int RunDct(CliContext& context);
 int RunSpell(CliContext& context);
 
