@@ -204,15 +204,21 @@ void BM_Zendal_Pathological(benchmark::State& state) {
     SetBytes(state, input.size());
 }
 
-BENCHMARK(BM_Zendal_Pages)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_Libxml2_Pages)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_Zendal_Pages)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(3);
+BENCHMARK(BM_Libxml2_Pages)->Unit(benchmark::kMillisecond)->MinTime(1.0)->Repetitions(3);
 BENCHMARK(BM_Zendal_Pathological)
     ->Arg(0)
     ->Arg(1)
     ->Arg(2)
     ->Arg(3)
     ->Unit(benchmark::kMillisecond)
-    ->MinTime(1.0);
+    ->MinTime(0.5)
+    ->Repetitions(3);
 
 // Prints as usual and keeps each run's throughput for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -222,11 +228,13 @@ class RatioReporter : public benchmark::ConsoleReporter {
         for (const Run& run : runs) {
             const auto bytes = run.counters.find("bytes_per_iteration");
             if (run.error_occurred || run.run_type != Run::RT_Iteration ||
-                bytes == run.counters.end() || run.real_accumulated_time <= 0) {
+                bytes == run.counters.end() || run.cpu_accumulated_time <= 0) {
                 continue;
             }
-            const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
-            Throughputs()[run.benchmark_name()] = bytes->second.value / seconds;
+            // CPU time, and the best repetition: the machine is shared with other work.
+            const double seconds = run.cpu_accumulated_time / static_cast<double>(run.iterations);
+            double& best = Throughputs()[run.benchmark_name()];
+            best = std::max(best, bytes->second.value / seconds);
         }
     }
 };
@@ -244,9 +252,11 @@ void PrintRatios() {
     const double unbound = get("BM_Zendal_Pages/0");
     const double bound = get("BM_Zendal_Pages/1");
     const double libxml2 = get("BM_Libxml2_Pages");
-    const Corpus& corpus = RealPages();
-    std::printf("\nCorpus: %zu pages (%.1f MB) looped to %.1f MB, fed in %zu-byte pieces\n",
-                corpus.distinctPages, corpus.distinctBytes / 1e6, corpus.bytes / 1e6, kChunk);
+    if (unbound > 0) {
+        const Corpus& corpus = RealPages();
+        std::printf("\nCorpus: %zu pages (%.1f MB) looped to %.1f MB, fed in %zu-byte pieces\n",
+                    corpus.distinctPages, corpus.distinctBytes / 1e6, corpus.bytes / 1e6, kChunk);
+    }
     std::printf("%-44s %10s %10s\n", "", "MB/s", "ratio");
     std::printf("%-44s %10.1f %10s\n", "libxml2 HTML push parser, empty SAX", libxml2 / 1e6,
                 "1.00");
@@ -261,10 +271,8 @@ void PrintRatios() {
     std::printf("\nPathological inputs, TXMLp throughput / its throughput on the pages\n");
     for (int i = 0; i < 4; ++i) {
         const double value = get("BM_Zendal_Pathological/" + std::to_string(i));
-        if (unbound > 0) {
-            std::printf("%-44s %10.1f %10.2f  (goal >= 0.5)\n", names[i], value / 1e6,
-                        value / unbound);
-        }
+        std::printf("%-44s %10.1f %10.2f  (goal >= 0.5)\n", names[i], value / 1e6,
+                    unbound > 0 ? value / unbound : 0.0);
     }
 }
 

@@ -51,7 +51,12 @@ class XMLImp {
     void BuildClasses();
 
     // The actions of the state table.
-    void FlushText();
+    void FlushText() {
+        if (!text_.empty()) {
+            DeliverText();
+        }
+    }
+    void DeliverText();
     void EndEntity(unsigned char c);
     void NameDone();
     void AttributeNameDone();
