@@ -54,7 +54,7 @@ void AppendValue(std::string& buffer, const std::string& value) {
 }
 
 void DropLast(std::string& buffer, std::size_t count) {
-    buffer.resize(buffer.size() > count ? buffer.size() - count : 0);
+    buffer.erase(buffer.size() > count ? buffer.size() - count : 0);
 }
 
 // Clears a flag when the scope ends, however it ends.
