@@ -66,16 +66,18 @@ void DropLast(std::string& buffer, std::size_t count) {
     buffer.erase(buffer.size() > count ? buffer.size() - count : 0);
 }
 
-// Clears a flag when the scope ends, however it ends.
+// Sets a flag for a scope and gives it back its previous value when the scope ends, however it
+// ends.
 class ScopeFlag {
   public:
-    explicit ScopeFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~ScopeFlag() { flag_ = false; }
+    explicit ScopeFlag(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~ScopeFlag() { flag_ = previous_; }
     ScopeFlag(const ScopeFlag&) = delete;
     ScopeFlag& operator=(const ScopeFlag&) = delete;
 
   private:
     bool& flag_;
+    bool previous_;
 };
 
 }  // namespace
@@ -507,10 +509,10 @@ void XMLImp::BuildClasses() {
 }
 
 void XMLImp::Parse(std::string_view text) {
-    if (parsing_) {
+    if (busy_) {
         throw std::logic_error("TXMLp::Parse called from within one of its events");
     }
-    ScopeFlag parsing(parsing_);
+    ScopeFlag busy(busy_);
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* const end = p + text.size();
     while (p != end) {
@@ -545,6 +547,7 @@ void XMLImp::Parse(std::string_view text) {
 }
 
 void XMLImp::EndOfInput() {
+    ScopeFlag busy(busy_);
     // The content of an unclosed special section is open markup, not text: it is dropped.
     if (state_ != kSectionContent) {
         FlushText();
