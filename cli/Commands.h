@@ -8,5 +8,6 @@ struct CliContext;
 int RunAnalyse(CliContext& context);
 int RunDct(CliContext& context);
 int RunSpell(CliContext& context);
+int RunTokens(CliContext& context);
 
 }  // namespace zendal::cli
