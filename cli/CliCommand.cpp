@@ -7,6 +7,7 @@ namespace zendal::cli {
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
         // Commands are added here as they are built, one line each.
+        {"tokens", "tokens [--no-flush-on-eol] [--preserve-white-space] [--chunk N] [FILE]", "Prints the tokens of an HTML page as JSON lines, one per event", RunTokens},
     };
     return commands;
 }

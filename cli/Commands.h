@@ -5,4 +5,6 @@ namespace zendal::cli {
 
 struct CliContext;
 
+int RunTokens(CliContext& context);  // cli/TokensCommand.cpp
+
 }  // namespace zendal::cli

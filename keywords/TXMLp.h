@@ -1,0 +1,79 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "keywords/AttVal.h"
+#include "keywords/TCore.h"
+#include "keywords/XMLImp.h"
+
+namespace zendal {
+
+// A push tokeniser for HTML and XML: text is given to Parse in pieces of any size, and the
+// tokens are reported through events in document order. It builds no tree and rejects nothing;
+// the one failure is a tag with more attributes than the attribute list holds ("Out of memory").
+class TXMLp : public TCore {
+  public:
+    using ElementEvent = std::function<void(TXMLp& sender, std::string name)>;
+    using TextEvent = std::function<void(TXMLp& sender, std::string text)>;
+    using EntityEvent = std::function<void(TXMLp& sender, std::string name, std::string& value)>;
+    using SectionEvent = std::function<void(TXMLp& sender, std::string id, std::string text)>;
+
+    TXMLp();
+    ~TXMLp() override;
+
+    // Processes text from where the previous call left off, up to its end or a byte 0.
+    // Throws EOutOfMemory for a 64th attribute; an exception of a handler passes through.
+    // Must not be called from within one of its own events.
+    void Parse(std::string_view text);
+    // With true: delivers the pending text and starts afresh; open markup is dropped.
+    void EndOfInput(bool done);
+
+    // The text most recently given to Parse. It refers to the caller's text, not a copy.
+    std::string_view CurrentInput() const { return currentInput_; }
+
+    const std::string& ExtraNameChars() const { return engine_->ExtraNameChars(); }
+    void SetExtraNameChars(const std::string& chars) { engine_->SetExtraNameChars(chars); }
+    const std::string& ExtraSpaceChars() const { return engine_->ExtraSpaceChars(); }
+    void SetExtraSpaceChars(const std::string& chars) { engine_->SetExtraSpaceChars(chars); }
+    bool FlushOnEOL() const { return engine_->FlushOnEOL(); }
+    void SetFlushOnEOL(bool flush) { engine_->SetFlushOnEOL(flush); }
+    bool PreserveWhiteSpace() const { return engine_->PreserveWhiteSpace(); }
+    void SetPreserveWhiteSpace(bool preserve) { engine_->SetPreserveWhiteSpace(preserve); }
+
+    // Copies the four properties and the nine handlers from another parser.
+    void CloneFromComponent(const TCore& source) override;
+
+    ElementEvent OnBeginElement;
+    TextEvent OnComment;
+    ElementEvent OnEndElement;
+    ElementEvent OnEmptyElement;
+    EntityEvent OnEvalEntity;
+    TextEvent OnMeta;
+    TextEvent OnPI;
+    SectionEvent OnSpecialSection;
+    TextEvent OnText;
+
+  protected:
+    // The engine reports every token through these; each raises its event when one is bound.
+    // The attribute list is emptied as soon as DoBeginElement or DoEmptyElement returns.
+    virtual void DoBeginElement(const std::string& name, AttVal& attributes);
+    virtual void DoComment(const std::string& text);
+    virtual void DoEndElement(const std::string& name);
+    virtual void DoEmptyElement(const std::string& name, AttVal& attributes);
+    virtual void DoEvalEntity(const std::string& name, std::string& value);
+    virtual void DoMeta(const std::string& text);
+    virtual void DoPI(const std::string& text);
+    virtual void DoSpecialSection(const std::string& id, const std::string& text);
+    virtual void DoText(const std::string& text);
+
+  private:
+    friend class XMLImp;
+
+    std::unique_ptr<XMLImp> engine_;
+    std::string_view currentInput_;
+};
+
+}  // namespace zendal

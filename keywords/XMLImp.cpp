@@ -1,0 +1,643 @@
+#include "keywords/XMLImp.h"
+
+#include <stdexcept>
+
+#include "keywords/EOutOfMemory.h"
+#include "keywords/TXMLp.h"
+
+namespace zendal {
+
+namespace {
+
+// The states of the tokeniser.
+enum StateId : std::uint8_t {
+    kText = 0,
+    kElementName = 1,
+    kAfterLessThan = 2,
+    kInsideTag = 3,
+    kAttributeName = 4,
+    kAfterAttributeName = 5,
+    kBeforeValue = 6,
+    kUnquotedValue = 7,
+    kAfterMarkup = 8,
+    kLineFeedInText = 9,
+    kLineFeedThenLessThan = 10,
+    kSingleQuotedValue = 11,
+    kDoubleQuotedValue = 12,
+    kEndTagName = 13,
+    kEntityInText = 14,
+    kEntityInUnquotedValue = 15,
+    kEntityInSingleQuotedValue = 16,
+    kEntityInDoubleQuotedValue = 17,
+    kRestOfEndTag = 18,
+    kAfterBangDash = 19,
+    kComment = 20,
+    kInstruction = 21,
+    kAfterBang = 22,
+    kDeclaration = 23,
+    kSectionContent = 24,
+    kSectionId = 25,
+    kDeclarationSingleQuotes = 26,
+    kDeclarationDoubleQuotes = 27,
+    kDeclarationBrackets = 28,
+};
+
+constexpr unsigned char kLineFeed = '\n';
+
+void DropLast(std::string& buffer, std::size_t count) {
+    buffer.resize(buffer.size() > count ? buffer.size() - count : 0);
+}
+
+// Clears a flag when the scope ends, however it ends.
+class ScopeFlag {
+  public:
+    explicit ScopeFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ScopeFlag() { flag_ = false; }
+    ScopeFlag(const ScopeFlag&) = delete;
+    ScopeFlag& operator=(const ScopeFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+}  // namespace
+
+XMLImp::XMLImp(TXMLp& owner) : owner_(owner) {
+    BuildClasses();
+}
+
+void XMLImp::SetExtraNameChars(const std::string& chars) {
+    extraNameChars_ = chars;
+    BuildClasses();
+}
+
+void XMLImp::SetExtraSpaceChars(const std::string& chars) {
+    extraSpaceChars_ = chars;
+    BuildClasses();
+}
+
+void XMLImp::BuildClasses() {
+    classes_.fill(0);
+    for (unsigned c = 0; c < 256; ++c) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+            classes_[c] |= kNameClass;
+        }
+        if ((c >= 9 && c <= 13) || c == ' ') {
+            classes_[c] |= kSpaceClass;
+        }
+    }
+    for (char c : extraNameChars_) {
+        classes_[static_cast<unsigned char>(c)] |= kNameClass;
+    }
+    for (char c : extraSpaceChars_) {
+        classes_[static_cast<unsigned char>(c)] |= kSpaceClass;
+    }
+
+    // Each predicate is exactly the condition under which the state's first matching row is
+    // "append the byte" or "nothing", staying in the state. Byte 0 is never plain: it ends the
+    // call.
+    auto define = [this](StateId state, std::string* target, auto isPlain) {
+        plainTarget_[state] = target;
+        for (unsigned c = 0; c < 256; ++c) {
+            plain_[state][c] = c != 0 && isPlain(static_cast<unsigned char>(c));
+        }
+    };
+    auto none = [](unsigned char) { return false; };
+    auto name = [this](unsigned char c) { return IsName(c); };
+    auto space = [this](unsigned char c) { return IsSpace(c); };
+    for (int state = 0; state < kStates; ++state) {
+        define(static_cast<StateId>(state), nullptr, none);
+    }
+    define(kText, &text_, [](unsigned char c) { return c != kLineFeed && c != '&' && c != '<'; });
+    define(kElementName, &token_, name);
+    define(kInsideTag, nullptr, [this](unsigned char c) { return IsSpace(c) || c == '/'; });
+    define(kAttributeName, &token_,
+           [this](unsigned char c) { return !IsSpace(c) && c != '/' && c != '=' && c != '>'; });
+    define(kAfterAttributeName, nullptr, space);
+    define(kBeforeValue, nullptr, space);
+    define(kUnquotedValue, &token_,
+           [this](unsigned char c) { return c != '&' && !IsSpace(c) && c != '>'; });
+    define(kSingleQuotedValue, &token_, [](unsigned char c) { return c != '&' && c != '\''; });
+    define(kDoubleQuotedValue, &token_, [](unsigned char c) { return c != '"' && c != '&'; });
+    define(kEndTagName, &token_, name);
+    define(kEntityInText, &entityName_, name);
+    define(kEntityInUnquotedValue, &entityName_, name);
+    define(kEntityInSingleQuotedValue, &entityName_, name);
+    define(kEntityInDoubleQuotedValue, &entityName_, name);
+    define(kRestOfEndTag, nullptr, [](unsigned char c) { return c != '>'; });
+    define(kComment, &token_, [](unsigned char c) { return c != '>'; });
+    define(kInstruction, &token_, [](unsigned char c) { return c != '>'; });
+    define(kDeclaration, &token_,
+           [](unsigned char c) { return c != '>' && c != '[' && c != '"' && c != '\''; });
+    define(kSectionContent, &text_, [](unsigned char c) { return c != '>'; });
+    define(kSectionId, nullptr, [this](unsigned char c) { return c != '[' && IsSpace(c); });
+    define(kDeclarationSingleQuotes, &token_, [](unsigned char c) { return c != '\''; });
+    define(kDeclarationDoubleQuotes, &token_, [](unsigned char c) { return c != '"'; });
+    define(kDeclarationBrackets, &token_, [](unsigned char c) { return c != ']'; });
+}
+
+void XMLImp::Parse(std::string_view text) {
+    if (parsing_) {
+        throw std::logic_error("TXMLp::Parse called from within one of its events");
+    }
+    ScopeFlag parsing(parsing_);
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = p + text.size();
+    while (p != end) {
+        const std::array<bool, 256>& plain = plain_[state_];
+        if (plain[*p]) {
+            const auto* const start = p;
+            do {
+                ++p;
+            } while (p != end && plain[*p]);
+            if (std::string* target = plainTarget_[state_]) {
+                target->append(reinterpret_cast<const char*>(start),
+                               static_cast<std::size_t>(p - start));
+            }
+            if (p - start >= 2) {
+                beforeLast_ = static_cast<char>(p[-2]);
+                last_ = static_cast<char>(p[-1]);
+            } else {
+                Remember(p[-1]);
+            }
+            if (p == end) {
+                break;
+            }
+        }
+        const unsigned char c = *p;
+        if (c == 0) {
+            break;
+        }
+        Step(c);
+        Remember(c);
+        ++p;
+    }
+}
+
+void XMLImp::EndOfInput() {
+    // The content of an unclosed special section is open markup, not text: it is dropped.
+    if (state_ != kSectionContent) {
+        FlushText();
+    }
+    state_ = kText;
+    text_.clear();
+    token_.clear();
+    entityName_.clear();
+    entityValue_.clear();
+    elementName_.clear();
+    attributeName_.clear();
+    attributes_.Clear();
+    ++endings_;
+}
+
+// One byte through the state table: the first matching row of the state is carried out. A row
+// that hands the byte on sets the next state and continues the loop with the same byte.
+void XMLImp::Step(unsigned char c) {
+    for (;;) {
+        switch (state_) {
+            case kText:
+                if (c == kLineFeed) {
+                    state_ = kLineFeedInText;
+                } else if (c == '&') {
+                    entityName_.clear();
+                    state_ = kEntityInText;
+                } else if (c == '<') {
+                    token_.clear();
+                    FlushText();
+                    state_ = kAfterLessThan;
+                } else {
+                    text_.push_back(static_cast<char>(c));
+                }
+                return;
+
+            case kElementName:
+                if (IsName(c)) {
+                    token_.push_back(static_cast<char>(c));
+                } else if (c == '!') {
+                    token_.clear();
+                    FlushText();
+                    state_ = kAfterBang;
+                } else if (c == '?') {
+                    token_.clear();
+                    state_ = kInstruction;
+                } else if (c == '/' && last_ == '<') {
+                    state_ = kEndTagName;
+                } else if (c == '>') {
+                    NameDone();
+                    CloseTag();
+                    state_ = kAfterMarkup;
+                } else {
+                    NameDone();
+                    state_ = kInsideTag;
+                }
+                return;
+
+            case kAfterLessThan:
+                if (c == ' ' || c == '=') {
+                    text_.push_back('<');
+                    state_ = kText;
+                } else {
+                    state_ = kElementName;
+                }
+                continue;
+
+            case kInsideTag:
+                if (IsSpace(c) || c == '/') {
+                } else if (c == '>') {
+                    CloseTag();
+                    state_ = kAfterMarkup;
+                } else {
+                    token_.push_back(static_cast<char>(c));
+                    state_ = kAttributeName;
+                }
+                return;
+
+            case kAttributeName:
+                if (!IsSpace(c) && c != '/' && c != '=' && c != '>') {
+                    token_.push_back(static_cast<char>(c));
+                } else if (IsSpace(c)) {
+                    // The name waits: an "=" after the white space gives it its value.
+                    AttributeNameDone();
+                    state_ = kAfterAttributeName;
+                } else if (c == '=') {
+                    AttributeNameDone();
+                    state_ = kBeforeValue;
+                } else if (c == '>') {
+                    AttributeNameDone();
+                    AttributeDone();
+                    CloseTag();
+                    state_ = kAfterMarkup;
+                } else {
+                    AttributeNameDone();
+                    AttributeDone();
+                    state_ = kAfterAttributeName;
+                }
+                return;
+
+            case kAfterAttributeName:
+                if (IsSpace(c)) {
+                } else if (c == '=') {
+                    state_ = kBeforeValue;
+                } else if (c == '>') {
+                    ClosePendingAttribute();
+                    CloseTag();
+                    state_ = kAfterMarkup;
+                } else {
+                    ClosePendingAttribute();
+                    token_.push_back(static_cast<char>(c));
+                    state_ = kAttributeName;
+                }
+                return;
+
+            case kBeforeValue:
+                if (IsSpace(c)) {
+                } else if (c == '"') {
+                    state_ = kDoubleQuotedValue;
+                } else if (c == '&') {
+                    entityName_.clear();
+                    state_ = kEntityInUnquotedValue;
+                } else if (c == '\'') {
+                    state_ = kSingleQuotedValue;
+                } else if (c == '>') {
+                    // A name with "=" and no value is not added.
+                    CloseTag();
+                    state_ = kAfterMarkup;
+                } else {
+                    token_.push_back(static_cast<char>(c));
+                    state_ = kUnquotedValue;
+                }
+                return;
+
+            case kUnquotedValue:
+                if (c == '&') {
+                    entityName_.clear();
+                    state_ = kEntityInUnquotedValue;
+                } else if (IsSpace(c)) {
+                    AttributeDone();
+                    state_ = kInsideTag;
+                } else if (c == '>') {
+                    if (last_ == '/') {
+                        DropLast(token_, 1);
+                    }
+                    AttributeDone();
+                    CloseTag();
+                    state_ = kAfterMarkup;
+                } else {
+                    token_.push_back(static_cast<char>(c));
+                }
+                return;
+
+            case kAfterMarkup:
+                if (c == kLineFeed && !preserveWhiteSpace_) {
+                    return;
+                }
+                state_ = kText;
+                continue;
+
+            case kLineFeedInText:
+                if (c == '<') {
+                    token_.clear();
+                    state_ = kLineFeedThenLessThan;
+                    return;
+                }
+                text_.push_back('\n');
+                if (flushOnEOL_) {
+                    FlushText();
+                }
+                state_ = kText;
+                continue;
+
+            case kLineFeedThenLessThan:
+                if (c == '/' && !preserveWhiteSpace_) {
+                    state_ = kAfterLessThan;
+                    continue;
+                }
+                text_.push_back('\n');
+                if (flushOnEOL_) {
+                    FlushText();
+                }
+                state_ = kAfterLessThan;
+                continue;
+
+            case kSingleQuotedValue:
+                if (c == '&') {
+                    entityName_.clear();
+                    state_ = kEntityInSingleQuotedValue;
+                } else if (c == '\'') {
+                    AttributeDone();
+                    state_ = kInsideTag;
+                } else {
+                    token_.push_back(static_cast<char>(c));
+                }
+                return;
+
+            case kDoubleQuotedValue:
+                if (c == '"') {
+                    AttributeDone();
+                    state_ = kInsideTag;
+                } else if (c == '&') {
+                    entityName_.clear();
+                    state_ = kEntityInDoubleQuotedValue;
+                } else {
+                    token_.push_back(static_cast<char>(c));
+                }
+                return;
+
+            case kEndTagName:
+                if (IsName(c)) {
+                    token_.push_back(static_cast<char>(c));
+                } else if (c == '>') {
+                    EndTagDone();
+                    state_ = kText;
+                } else {
+                    EndTagDone();
+                    state_ = kRestOfEndTag;
+                }
+                return;
+
+            // The byte that ends an entity reference is consumed when it is ";", else it is
+            // read again in the state that the reference came from, so that "<", a line feed,
+            // a closing quote, white space or ">" keep their meaning there.
+            case kEntityInText:
+                if (IsName(c)) {
+                    entityName_.push_back(static_cast<char>(c));
+                    return;
+                }
+                EndEntity(c);
+                text_.append(entityValue_);
+                state_ = kText;
+                if (c == ';') {
+                    return;
+                }
+                continue;
+
+            case kEntityInUnquotedValue:
+            case kEntityInSingleQuotedValue:
+            case kEntityInDoubleQuotedValue: {
+                if (IsName(c)) {
+                    entityName_.push_back(static_cast<char>(c));
+                    return;
+                }
+                const StateId value = state_ == kEntityInUnquotedValue       ? kUnquotedValue
+                                      : state_ == kEntityInSingleQuotedValue ? kSingleQuotedValue
+                                                                             : kDoubleQuotedValue;
+                EndEntity(c);
+                token_.append(entityValue_);
+                state_ = value;
+                if (c == ';') {
+                    return;
+                }
+                continue;
+            }
+
+            case kRestOfEndTag:
+                if (c == '>') {
+                    state_ = kText;
+                }
+                return;
+
+            case kAfterBangDash:
+                if (c == '-') {
+                    token_.clear();
+                    state_ = kComment;
+                } else {
+                    token_.push_back(static_cast<char>(c));
+                    state_ = kDeclaration;
+                }
+                return;
+
+            case kComment:
+                if (c == '>' && last_ == '-' && beforeLast_ == '-') {
+                    DropLast(token_, 2);
+                    CommentDone();
+                    state_ = kAfterMarkup;
+                } else {
+                    token_.push_back(static_cast<char>(c));
+                }
+                return;
+
+            case kInstruction:
+                if (c == '>' && last_ == '?') {
+                    DropLast(token_, 1);
+                    InstructionDone();
+                    state_ = kAfterMarkup;
+                } else {
+                    token_.push_back(static_cast<char>(c));
+                }
+                return;
+
+            case kAfterBang:
+                if (c == '[') {
+                    state_ = kSectionId;
+                } else if (c == '-') {
+                    token_.assign(1, '-');
+                    state_ = kAfterBangDash;
+                } else {
+                    token_.push_back(static_cast<char>(c));
+                    state_ = kDeclaration;
+                }
+                return;
+
+            case kDeclaration:
+                if (c == '>') {
+                    DeclarationDone();
+                    state_ = kAfterMarkup;
+                    return;
+                }
+                token_.push_back(static_cast<char>(c));
+                if (c == '[') {
+                    state_ = kDeclarationBrackets;
+                } else if (c == '"') {
+                    state_ = kDeclarationDoubleQuotes;
+                } else if (c == '\'') {
+                    state_ = kDeclarationSingleQuotes;
+                }
+                return;
+
+            case kSectionContent:
+                if (c == '>' && last_ == ']' && beforeLast_ == ']') {
+                    DropLast(text_, 2);
+                    SectionDone();
+                    state_ = kText;
+                } else {
+                    text_.push_back(static_cast<char>(c));
+                }
+                return;
+
+            case kSectionId:
+                if (c == '[') {
+                    state_ = kSectionContent;
+                } else if (!IsSpace(c)) {
+                    token_.push_back(static_cast<char>(c));
+                }
+                return;
+
+            case kDeclarationSingleQuotes:
+                token_.push_back(static_cast<char>(c));
+                if (c == '\'') {
+                    state_ = kDeclaration;
+                }
+                return;
+
+            case kDeclarationDoubleQuotes:
+                token_.push_back(static_cast<char>(c));
+                if (c == '"') {
+                    state_ = kDeclaration;
+                }
+                return;
+
+            case kDeclarationBrackets:
+                token_.push_back(static_cast<char>(c));
+                if (c == ']') {
+                    state_ = kDeclaration;
+                }
+                return;
+
+            default:
+                // Not reachable: every row sets one of the states above.
+                state_ = kText;
+                return;
+        }
+    }
+}
+
+template <typename Call>
+void XMLImp::Deliver(std::string& buffer, std::string& scratch, Call&& call) {
+    buffer.swap(scratch);
+    const std::uint64_t endings = endings_;
+    try {
+        call(static_cast<const std::string&>(scratch));
+    } catch (...) {
+        if (endings == endings_) {
+            buffer.swap(scratch);
+        }
+        scratch.clear();
+        throw;
+    }
+    scratch.clear();
+}
+
+void XMLImp::FlushText() {
+    if (!text_.empty()) {
+        Deliver(text_, eventText_, [this](const std::string& text) { owner_.DoText(text); });
+    }
+}
+
+void XMLImp::EndEntity(unsigned char c) {
+    FlushText();
+    entityValue_.assign(1, '&');
+    entityValue_.append(entityName_);
+    if (c == ';') {
+        entityValue_.push_back(';');
+    }
+    Deliver(entityName_, eventToken_,
+            [this](const std::string& name) { owner_.DoEvalEntity(name, entityValue_); });
+}
+
+void XMLImp::NameDone() {
+    FlushText();
+    elementName_.swap(token_);
+    token_.clear();
+    attributeName_.clear();
+}
+
+void XMLImp::AttributeNameDone() {
+    attributeName_.swap(token_);
+    token_.clear();
+}
+
+void XMLImp::AttributeDone() {
+    const bool added = attributes_.Add(attributeName_, token_);
+    attributeName_.clear();
+    token_.clear();
+    if (!added) {
+        throw EOutOfMemory();
+    }
+}
+
+void XMLImp::ClosePendingAttribute() {
+    if (!attributeName_.empty()) {
+        AttributeDone();
+    }
+}
+
+void XMLImp::CloseTag() {
+    const bool empty = last_ == '/';
+    Deliver(elementName_, eventToken_, [this, empty](const std::string& name) {
+        if (empty) {
+            owner_.DoEmptyElement(name, attributes_);
+        } else {
+            owner_.DoBeginElement(name, attributes_);
+        }
+    });
+    attributes_.Clear();
+}
+
+void XMLImp::EndTagDone() {
+    FlushText();
+    Deliver(token_, eventToken_, [this](const std::string& name) { owner_.DoEndElement(name); });
+}
+
+void XMLImp::CommentDone() {
+    FlushText();
+    Deliver(token_, eventToken_, [this](const std::string& text) { owner_.DoComment(text); });
+}
+
+void XMLImp::InstructionDone() {
+    FlushText();
+    Deliver(token_, eventToken_, [this](const std::string& text) { owner_.DoPI(text); });
+}
+
+void XMLImp::DeclarationDone() {
+    FlushText();
+    Deliver(token_, eventToken_, [this](const std::string& text) { owner_.DoMeta(text); });
+}
+
+void XMLImp::SectionDone() {
+    Deliver(token_, eventToken_, [this](const std::string& id) {
+        Deliver(text_, eventText_,
+                [this, &id](const std::string& text) { owner_.DoSpecialSection(id, text); });
+    });
+}
+
+}  // namespace zendal
