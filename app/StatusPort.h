@@ -15,6 +15,12 @@ public:
     // Lets the window process pending events (repaint) in the middle of a command.
     virtual void ProcessMessages() = 0;
     virtual void SetBusyCursor(bool busy) = 0;
+    // The text that the bar shows only in its single-panel mode.
+    virtual void SetSimpleText(const std::string& text) { simpleText_ = text; }
+    std::string SimpleText() const { return simpleText_; }
+
+private:
+    std::string simpleText_;
 };
 
 }  // namespace zendal

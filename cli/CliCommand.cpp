@@ -8,6 +8,8 @@ const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
         // Commands are added here as they are built, one line each.
         {"tokens", "tokens [--no-flush-on-eol] [--preserve-white-space] [--chunk N] [FILE]", "Prints the tokens of an HTML page as JSON lines, one per event", RunTokens},
+        {"analyse", "analyse FILE [--keywords T] [--description T] [--rule NAME=VALUE]...",
+         "prints the meta tag analysis report of FILE", RunAnalyse},
     };
     return commands;
 }

@@ -6,5 +6,6 @@ namespace zendal::cli {
 struct CliContext;
 
 int RunTokens(CliContext& context);  // cli/TokensCommand.cpp
+int RunAnalyse(CliContext& context);
 
 }  // namespace zendal::cli
