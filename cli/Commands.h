@@ -7,5 +7,7 @@ struct CliContext;
 
 int RunTokens(CliContext& context);  // cli/TokensCommand.cpp
 int RunAnalyse(CliContext& context);
+int RunKeywords(CliContext& context);       // cli/KeywordsCommand.cpp
+int RunMergeKeywords(CliContext& context);  // cli/MergeKeywordsCommand.cpp
 
 }  // namespace zendal::cli
