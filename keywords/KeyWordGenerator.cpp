@@ -17,6 +17,7 @@
 #include "app/EFileCreate.h"
 #include "app/EFileOpen.h"
 #include "app/ENoFile.h"
+#include "app/ESettingsFailure.h"
 #include "app/IntegerText.h"
 #include "app/WordComparison.h"
 #include "keywords/CollationKeyCache.h"
@@ -309,9 +310,13 @@ std::string KeyWordGenerator::FormShow() {
 }
 
 void KeyWordGenerator::FormClose(const std::string& edit1Text) {
-    if (settings_ != nullptr && settings_->OpenKey(kSettingsKey) &&
-        settings_->ValueExists(kSettingsKey, kTopCountValue)) {
-        settings_->WriteString(kSettingsKey, kTopCountValue, edit1Text);
+    try {
+        if (settings_ != nullptr && settings_->OpenKey(kSettingsKey) &&
+            settings_->ValueExists(kSettingsKey, kTopCountValue)) {
+            settings_->WriteString(kSettingsKey, kTopCountValue, edit1Text);
+        }
+    } catch (const ESettingsFailure& error) {
+        messages_.Error(error.Message());
     }
 }
 

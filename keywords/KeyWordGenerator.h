@@ -68,7 +68,8 @@ class KeyWordGenerator {
     // Handlers of the window.
     // Shows the "No unique words" message when the list is empty; returns the window caption.
     std::string FormShow();
-    // Stores the spin control's text as the top count when the value exists.
+    // Stores the spin control's text as the top count when the value exists; a refused write
+    // is shown.
     void FormClose(const std::string& edit1Text);
     // The spin control moved; returns the new caption of GroupBox1.
     std::string Edit1Change(int position);
