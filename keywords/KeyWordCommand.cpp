@@ -5,7 +5,7 @@
 #include "app/CommaText.h"
 #include "app/IntegerText.h"
 #include "app/Wizard.h"
-#include "keywords/CollationKeyCache.h"
+#include "app/WordComparison.h"
 #include "keywords/KeyWordGenerator.h"
 
 namespace zendal {
@@ -53,14 +53,13 @@ int KeyWordCommand::BodyCheckLimit(const std::string& bodyCheckCount) {
 
 std::string KeyWordCommand::Merge(const std::string& keyWords,
                                   const std::vector<std::string>& chosen) {
-    CollationKeyCache keys;
     std::unordered_set<std::string> present;
     for (const std::string& word : CommaText::Split(keyWords)) {
-        present.insert(keys.KeyOf(word));
+        present.insert(WordComparison::SortKey(word));
     }
     std::string merged = keyWords;
     for (auto word = chosen.rbegin(); word != chosen.rend(); ++word) {
-        if (present.count(keys.KeyOf(*word)) > 0) {
+        if (present.count(WordComparison::SortKey(*word)) > 0) {
             continue;
         }
         // Byte-wise: anything but an empty text, a single blank or a leading control character.

@@ -10,7 +10,6 @@
 #include <iterator>
 #include <system_error>
 #include <typeinfo>
-#include <unordered_set>
 
 #include "app/CommaText.h"
 #include "app/DocumentCodec.h"
@@ -20,7 +19,6 @@
 #include "app/ESettingsFailure.h"
 #include "app/IntegerText.h"
 #include "app/WordComparison.h"
-#include "keywords/CollationKeyCache.h"
 #include "keywords/NoiseWordFile.h"
 #include "keywords/WordCounter.h"
 
@@ -271,24 +269,16 @@ void KeyWordGenerator::ParserText(TXMLp&, const std::string& text) {
 }
 
 void KeyWordGenerator::CountAndList(std::string_view collected) {
-    std::vector<std::string> words = CommaText::Split(collected);
-    CollationKeyCache keys;
-    std::unordered_set<std::string_view> leftOut;
+    WordCounter counter;
     for (const auto* list : {&noiseWords_, &chosenKeyWords_}) {
         for (const std::string& word : *list) {
-            leftOut.insert(keys.KeyOf(word));
+            counter.LeaveOut(word);
         }
     }
-    if (!leftOut.empty()) {
-        std::erase_if(words,
-                      [&](const std::string& word) { return leftOut.count(keys.KeyOf(word)) > 0; });
-    }
-    const int total = static_cast<int>(words.size());
-
-    WordCounter counter(keys);
-    for (const std::string& word : words) {
+    for (const std::string& word : CommaText::Split(collected)) {
         counter.Add(word);
     }
+    const int total = counter.Total();
     std::vector<CountedWord> sorted = counter.InSortKeyOrder();
 
     // Highest count first, equal counts in descending word order.

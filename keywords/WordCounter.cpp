@@ -3,15 +3,33 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/WordComparison.h"
+
 namespace zendal {
 
-void WordCounter::Add(const std::string& word) {
-    const std::string& key = keys_.KeyOf(word);
-    auto [found, inserted] = indexByKey_.try_emplace(key, entries_.size());
-    if (inserted) {
-        entries_.push_back({{word, 1}, &key});
-    } else {
-        ++entries_[found->second].counted.count;
+int WordCounter::EntryOf(std::string_view word, bool leaveOut) {
+    if (auto found = bySpelling_.find(word); found != bySpelling_.end()) {
+        return found->second;
+    }
+    auto [byKey, inserted] =
+        byKey_.try_emplace(WordComparison::SortKey(word), leaveOut ? kLeftOut : 0);
+    if (inserted && !leaveOut) {
+        byKey->second = static_cast<int>(entries_.size());
+        entries_.push_back({{std::string(word), 0}, &byKey->first});
+    }
+    bySpelling_.emplace(word, byKey->second);
+    return byKey->second;
+}
+
+void WordCounter::LeaveOut(std::string_view word) {
+    EntryOf(word, true);
+}
+
+void WordCounter::Add(std::string_view word) {
+    int entry = EntryOf(word, false);
+    if (entry != kLeftOut) {
+        ++entries_[static_cast<std::size_t>(entry)].counted.count;
+        ++total_;
     }
 }
 
@@ -19,7 +37,9 @@ std::vector<CountedWord> WordCounter::InSortKeyOrder() const {
     std::vector<const Entry*> order;
     order.reserve(entries_.size());
     for (const Entry& entry : entries_) {
-        order.push_back(&entry);
+        if (entry.counted.count > 0) {
+            order.push_back(&entry);
+        }
     }
     // Collation keys compare byte-wise as the words compare under the word comparison.
     std::sort(order.begin(), order.end(), [](const Entry* a, const Entry* b) {

@@ -53,8 +53,7 @@ TEST(WordCounter, MatchesCountingByListSearch) {
         for (int i = 0; i < n; ++i) {
             words.push_back(stems[random() % stems.size()]);
         }
-        CollationKeyCache keys;
-        WordCounter counter(keys);
+        WordCounter counter;
         for (const std::string& word : words) {
             counter.Add(word);
         }
