@@ -58,7 +58,9 @@ class TXMLp : public TCore {
 
   protected:
     // The engine reports every token through these; each raises its event when one is bound.
-    // The attribute list is emptied as soon as DoBeginElement or DoEmptyElement returns.
+    // The strings are the engine's own buffers, valid until the operation returns (ending the
+    // input from within empties them). The attribute list is emptied as soon as
+    // DoBeginElement or DoEmptyElement returns.
     virtual void DoBeginElement(const std::string& name, AttVal& attributes);
     virtual void DoComment(const std::string& text);
     virtual void DoEndElement(const std::string& name);

@@ -44,8 +44,17 @@ enum StateId : std::uint8_t {
 
 constexpr unsigned char kLineFeed = '\n';
 
+// Values are mostly one byte ("&" of a bare ampersand): spare the copy routine for those.
+void AppendValue(std::string& buffer, const std::string& value) {
+    if (value.size() == 1) {
+        buffer.push_back(value[0]);
+    } else {
+        buffer.append(value);
+    }
+}
+
 void DropLast(std::string& buffer, std::size_t count) {
-    buffer.resize(buffer.size() > count ? buffer.size() - count : 0);
+    buffer.erase(buffer.size() > count ? buffer.size() - count : 0);
 }
 
 // Clears a flag when the scope ends, however it ends.
@@ -136,63 +145,10 @@ void XMLImp::BuildClasses() {
     define(kDeclarationBrackets, &token_, [](unsigned char c) { return c != ']'; });
 }
 
-void XMLImp::Parse(std::string_view text) {
-    if (parsing_) {
-        throw std::logic_error("TXMLp::Parse called from within one of its events");
-    }
-    ScopeFlag parsing(parsing_);
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* const end = p + text.size();
-    while (p != end) {
-        const std::array<bool, 256>& plain = plain_[state_];
-        if (plain[*p]) {
-            const auto* const start = p;
-            do {
-                ++p;
-            } while (p != end && plain[*p]);
-            if (std::string* target = plainTarget_[state_]) {
-                target->append(reinterpret_cast<const char*>(start),
-                               static_cast<std::size_t>(p - start));
-            }
-            if (p - start >= 2) {
-                beforeLast_ = static_cast<char>(p[-2]);
-                last_ = static_cast<char>(p[-1]);
-            } else {
-                Remember(p[-1]);
-            }
-            if (p == end) {
-                break;
-            }
-        }
-        const unsigned char c = *p;
-        if (c == 0) {
-            break;
-        }
-        Step(c);
-        Remember(c);
-        ++p;
-    }
-}
-
-void XMLImp::EndOfInput() {
-    // The content of an unclosed special section is open markup, not text: it is dropped.
-    if (state_ != kSectionContent) {
-        FlushText();
-    }
-    state_ = kText;
-    text_.clear();
-    token_.clear();
-    entityName_.clear();
-    entityValue_.clear();
-    elementName_.clear();
-    attributeName_.clear();
-    attributes_.Clear();
-    ++endings_;
-}
-
 // One byte through the state table: the first matching row of the state is carried out. A row
-// that hands the byte on sets the next state and continues the loop with the same byte.
-void XMLImp::Step(unsigned char c) {
+// that hands the byte on sets the next state and continues the loop with the same byte. Inlined
+// into Parse's loop: markup bytes come often, and a call per byte shows.
+[[gnu::always_inline]] inline void XMLImp::Step(unsigned char c) {
     for (;;) {
         switch (state_) {
             case kText:
@@ -404,7 +360,7 @@ void XMLImp::Step(unsigned char c) {
                     return;
                 }
                 EndEntity(c);
-                text_.append(entityValue_);
+                AppendValue(text_, entityValue_);
                 state_ = kText;
                 if (c == ';') {
                     return;
@@ -422,7 +378,7 @@ void XMLImp::Step(unsigned char c) {
                                       : state_ == kEntityInSingleQuotedValue ? kSingleQuotedValue
                                                                              : kDoubleQuotedValue;
                 EndEntity(c);
-                token_.append(entityValue_);
+                AppendValue(token_, entityValue_);
                 state_ = value;
                 if (c == ';') {
                     return;
@@ -541,37 +497,82 @@ void XMLImp::Step(unsigned char c) {
     }
 }
 
-template <typename Call>
-void XMLImp::Deliver(std::string& buffer, std::string& scratch, Call&& call) {
-    buffer.swap(scratch);
-    const std::uint64_t endings = endings_;
-    try {
-        call(static_cast<const std::string&>(scratch));
-    } catch (...) {
-        if (endings == endings_) {
-            buffer.swap(scratch);
-        }
-        scratch.clear();
-        throw;
+void XMLImp::Parse(std::string_view text) {
+    if (parsing_) {
+        throw std::logic_error("TXMLp::Parse called from within one of its events");
     }
-    scratch.clear();
+    ScopeFlag parsing(parsing_);
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = p + text.size();
+    while (p != end) {
+        const std::array<bool, 256>& plain = plain_[state_];
+        if (plain[*p]) {
+            const auto* const start = p;
+            do {
+                ++p;
+            } while (p != end && plain[*p]);
+            if (std::string* target = plainTarget_[state_]) {
+                target->append(reinterpret_cast<const char*>(start),
+                               static_cast<std::size_t>(p - start));
+            }
+            if (p - start >= 2) {
+                beforeLast_ = static_cast<char>(p[-2]);
+                last_ = static_cast<char>(p[-1]);
+            } else {
+                Remember(p[-1]);
+            }
+            if (p == end) {
+                break;
+            }
+        }
+        const unsigned char c = *p;
+        if (c == 0) {
+            break;
+        }
+        Step(c);
+        Remember(c);
+        ++p;
+    }
 }
 
-void XMLImp::FlushText() {
-    if (!text_.empty()) {
-        Deliver(text_, eventText_, [this](const std::string& text) { owner_.DoText(text); });
+void XMLImp::EndOfInput() {
+    // The content of an unclosed special section is open markup, not text: it is dropped.
+    if (state_ != kSectionContent) {
+        FlushText();
     }
+    state_ = kText;
+    text_.clear();
+    token_.clear();
+    entityName_.clear();
+    entityValue_.clear();
+    elementName_.clear();
+    attributeName_.clear();
+    attributes_.Clear();
+}
+
+void XMLImp::DeliverText() {
+    // While the text is with its handler, a handler that ends the input must not deliver it a
+    // second time.
+    if (deliveringText_) {
+        return;
+    }
+    ScopeFlag delivering(deliveringText_);
+    owner_.DoText(text_);
+    text_.clear();
 }
 
 void XMLImp::EndEntity(unsigned char c) {
     FlushText();
-    entityValue_.assign(1, '&');
-    entityValue_.append(entityName_);
+    entityValue_.clear();
+    entityValue_.push_back('&');
+    if (!entityName_.empty()) {
+        entityValue_.append(entityName_);
+    }
     if (c == ';') {
         entityValue_.push_back(';');
     }
-    Deliver(entityName_, eventToken_,
-            [this](const std::string& name) { owner_.DoEvalEntity(name, entityValue_); });
+    owner_.DoEvalEntity(entityName_, entityValue_);
+    entityName_.clear();
 }
 
 void XMLImp::NameDone() {
@@ -602,42 +603,47 @@ void XMLImp::ClosePendingAttribute() {
 }
 
 void XMLImp::CloseTag() {
-    const bool empty = last_ == '/';
-    Deliver(elementName_, eventToken_, [this, empty](const std::string& name) {
-        if (empty) {
-            owner_.DoEmptyElement(name, attributes_);
-        } else {
-            owner_.DoBeginElement(name, attributes_);
-        }
-    });
+    if (last_ == '/') {
+        owner_.DoEmptyElement(elementName_, attributes_);
+    } else {
+        owner_.DoBeginElement(elementName_, attributes_);
+    }
+    elementName_.clear();
     attributes_.Clear();
 }
 
 void XMLImp::EndTagDone() {
     FlushText();
-    Deliver(token_, eventToken_, [this](const std::string& name) { owner_.DoEndElement(name); });
+    owner_.DoEndElement(token_);
+    token_.clear();
 }
 
 void XMLImp::CommentDone() {
     FlushText();
-    Deliver(token_, eventToken_, [this](const std::string& text) { owner_.DoComment(text); });
+    owner_.DoComment(token_);
+    token_.clear();
 }
 
 void XMLImp::InstructionDone() {
     FlushText();
-    Deliver(token_, eventToken_, [this](const std::string& text) { owner_.DoPI(text); });
+    owner_.DoPI(token_);
+    token_.clear();
 }
 
 void XMLImp::DeclarationDone() {
     FlushText();
-    Deliver(token_, eventToken_, [this](const std::string& text) { owner_.DoMeta(text); });
+    owner_.DoMeta(token_);
+    token_.clear();
 }
 
 void XMLImp::SectionDone() {
-    Deliver(token_, eventToken_, [this](const std::string& id) {
-        Deliver(text_, eventText_,
-                [this, &id](const std::string& text) { owner_.DoSpecialSection(id, text); });
-    });
+    {
+        // The content is not text: ending the input from the handler must not deliver it.
+        ScopeFlag delivering(deliveringText_);
+        owner_.DoSpecialSection(token_, text_);
+    }
+    token_.clear();
+    text_.clear();
 }
 
 }  // namespace zendal

@@ -51,7 +51,12 @@ class XMLImp {
     void BuildClasses();
 
     // The actions of the state table.
-    void FlushText();
+    void FlushText() {
+        if (!text_.empty()) {
+            DeliverText();
+        }
+    }
+    void DeliverText();
     void EndEntity(unsigned char c);
     void NameDone();
     void AttributeNameDone();
@@ -63,12 +68,6 @@ class XMLImp {
     void InstructionDone();
     void DeclarationDone();
     void SectionDone();
-
-    // Lends the contents of buffer to an event through scratch, so that the buffer is already
-    // empty while the handler runs (a handler that ends the input must not see it again).
-    // On an exception the buffer gets its contents back unless the handler ended the input.
-    template <typename Call>
-    void Deliver(std::string& buffer, std::string& scratch, Call&& call);
 
     std::uint8_t state_ = 0;
     char last_ = 0;
@@ -86,10 +85,8 @@ class XMLImp {
     bool preserveWhiteSpace_ = false;
     TXMLp& owner_;
 
-    std::string eventText_;
-    std::string eventToken_;
-    std::uint64_t endings_ = 0;  // counts EndOfInput calls
     bool parsing_ = false;
+    bool deliveringText_ = false;  // the text buffer is with a handler
 
     static constexpr std::uint8_t kNameClass = 1;
     static constexpr std::uint8_t kSpaceClass = 2;
