@@ -117,7 +117,8 @@ int RunTokens(CliContext& context) {
     std::string input;
     if (haveFile && file != "-") {
         std::ifstream stream(file, std::ios::binary);
-        if (!stream) {
+        std::error_code error;
+        if (!stream || std::filesystem::is_directory(file, error)) {
             context.messages.Failure(
                 EFileOpen(std::filesystem::absolute(file).lexically_normal().string()).Message());
             return context.ExitStatus();

@@ -44,10 +44,19 @@ enum StateId : std::uint8_t {
 
 constexpr unsigned char kLineFeed = '\n';
 
+// One byte onto a buffer. Forced inline: the byte loop is large enough that the compiler would
+// otherwise leave a call per byte.
+[[gnu::always_inline]] inline void Put(std::string& buffer, char c) {
+    buffer.push_back(c);
+}
+[[gnu::always_inline]] inline void Put(std::string& buffer, unsigned char c) {
+    buffer.push_back(static_cast<char>(c));
+}
+
 // Values are mostly one byte ("&" of a bare ampersand): spare the copy routine for those.
 void AppendValue(std::string& buffer, const std::string& value) {
     if (value.size() == 1) {
-        buffer.push_back(value[0]);
+        Put(buffer, value[0]);
     } else {
         buffer.append(value);
     }
@@ -57,16 +66,18 @@ void DropLast(std::string& buffer, std::size_t count) {
     buffer.erase(buffer.size() > count ? buffer.size() - count : 0);
 }
 
-// Clears a flag when the scope ends, however it ends.
+// Sets a flag for a scope and gives it back its previous value when the scope ends, however it
+// ends.
 class ScopeFlag {
   public:
-    explicit ScopeFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~ScopeFlag() { flag_ = false; }
+    explicit ScopeFlag(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~ScopeFlag() { flag_ = previous_; }
     ScopeFlag(const ScopeFlag&) = delete;
     ScopeFlag& operator=(const ScopeFlag&) = delete;
 
   private:
     bool& flag_;
+    bool previous_;
 };
 
 }  // namespace
@@ -162,13 +173,13 @@ void XMLImp::BuildClasses() {
                     FlushText();
                     state_ = kAfterLessThan;
                 } else {
-                    text_.push_back(static_cast<char>(c));
+                    Put(text_, c);
                 }
                 return;
 
             case kElementName:
                 if (IsName(c)) {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                 } else if (c == '!') {
                     token_.clear();
                     FlushText();
@@ -190,7 +201,7 @@ void XMLImp::BuildClasses() {
 
             case kAfterLessThan:
                 if (c == ' ' || c == '=') {
-                    text_.push_back('<');
+                    Put(text_, '<');
                     state_ = kText;
                 } else {
                     state_ = kElementName;
@@ -203,14 +214,14 @@ void XMLImp::BuildClasses() {
                     CloseTag();
                     state_ = kAfterMarkup;
                 } else {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                     state_ = kAttributeName;
                 }
                 return;
 
             case kAttributeName:
                 if (!IsSpace(c) && c != '/' && c != '=' && c != '>') {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                 } else if (IsSpace(c)) {
                     // The name waits: an "=" after the white space gives it its value.
                     AttributeNameDone();
@@ -240,7 +251,7 @@ void XMLImp::BuildClasses() {
                     state_ = kAfterMarkup;
                 } else {
                     ClosePendingAttribute();
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                     state_ = kAttributeName;
                 }
                 return;
@@ -259,7 +270,7 @@ void XMLImp::BuildClasses() {
                     CloseTag();
                     state_ = kAfterMarkup;
                 } else {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                     state_ = kUnquotedValue;
                 }
                 return;
@@ -279,7 +290,7 @@ void XMLImp::BuildClasses() {
                     CloseTag();
                     state_ = kAfterMarkup;
                 } else {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                 }
                 return;
 
@@ -323,7 +334,7 @@ void XMLImp::BuildClasses() {
                     AttributeDone();
                     state_ = kInsideTag;
                 } else {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                 }
                 return;
 
@@ -335,13 +346,13 @@ void XMLImp::BuildClasses() {
                     entityName_.clear();
                     state_ = kEntityInDoubleQuotedValue;
                 } else {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                 }
                 return;
 
             case kEndTagName:
                 if (IsName(c)) {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                 } else if (c == '>') {
                     EndTagDone();
                     state_ = kText;
@@ -356,7 +367,7 @@ void XMLImp::BuildClasses() {
             // a closing quote, white space or ">" keep their meaning there.
             case kEntityInText:
                 if (IsName(c)) {
-                    entityName_.push_back(static_cast<char>(c));
+                    Put(entityName_, c);
                     return;
                 }
                 EndEntity(c);
@@ -371,7 +382,7 @@ void XMLImp::BuildClasses() {
             case kEntityInSingleQuotedValue:
             case kEntityInDoubleQuotedValue: {
                 if (IsName(c)) {
-                    entityName_.push_back(static_cast<char>(c));
+                    Put(entityName_, c);
                     return;
                 }
                 const StateId value = state_ == kEntityInUnquotedValue       ? kUnquotedValue
@@ -397,7 +408,7 @@ void XMLImp::BuildClasses() {
                     token_.clear();
                     state_ = kComment;
                 } else {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                     state_ = kDeclaration;
                 }
                 return;
@@ -408,7 +419,7 @@ void XMLImp::BuildClasses() {
                     CommentDone();
                     state_ = kAfterMarkup;
                 } else {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                 }
                 return;
 
@@ -418,7 +429,7 @@ void XMLImp::BuildClasses() {
                     InstructionDone();
                     state_ = kAfterMarkup;
                 } else {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                 }
                 return;
 
@@ -429,7 +440,7 @@ void XMLImp::BuildClasses() {
                     token_.assign(1, '-');
                     state_ = kAfterBangDash;
                 } else {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                     state_ = kDeclaration;
                 }
                 return;
@@ -440,7 +451,7 @@ void XMLImp::BuildClasses() {
                     state_ = kAfterMarkup;
                     return;
                 }
-                token_.push_back(static_cast<char>(c));
+                Put(token_, c);
                 if (c == '[') {
                     state_ = kDeclarationBrackets;
                 } else if (c == '"') {
@@ -456,7 +467,7 @@ void XMLImp::BuildClasses() {
                     SectionDone();
                     state_ = kText;
                 } else {
-                    text_.push_back(static_cast<char>(c));
+                    Put(text_, c);
                 }
                 return;
 
@@ -464,26 +475,26 @@ void XMLImp::BuildClasses() {
                 if (c == '[') {
                     state_ = kSectionContent;
                 } else if (!IsSpace(c)) {
-                    token_.push_back(static_cast<char>(c));
+                    Put(token_, c);
                 }
                 return;
 
             case kDeclarationSingleQuotes:
-                token_.push_back(static_cast<char>(c));
+                Put(token_, c);
                 if (c == '\'') {
                     state_ = kDeclaration;
                 }
                 return;
 
             case kDeclarationDoubleQuotes:
-                token_.push_back(static_cast<char>(c));
+                Put(token_, c);
                 if (c == '"') {
                     state_ = kDeclaration;
                 }
                 return;
 
             case kDeclarationBrackets:
-                token_.push_back(static_cast<char>(c));
+                Put(token_, c);
                 if (c == ']') {
                     state_ = kDeclaration;
                 }
@@ -498,10 +509,10 @@ void XMLImp::BuildClasses() {
 }
 
 void XMLImp::Parse(std::string_view text) {
-    if (parsing_) {
+    if (busy_) {
         throw std::logic_error("TXMLp::Parse called from within one of its events");
     }
-    ScopeFlag parsing(parsing_);
+    ScopeFlag busy(busy_);
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* const end = p + text.size();
     while (p != end) {
@@ -536,6 +547,7 @@ void XMLImp::Parse(std::string_view text) {
 }
 
 void XMLImp::EndOfInput() {
+    ScopeFlag busy(busy_);
     // The content of an unclosed special section is open markup, not text: it is dropped.
     if (state_ != kSectionContent) {
         FlushText();
@@ -564,12 +576,12 @@ void XMLImp::DeliverText() {
 void XMLImp::EndEntity(unsigned char c) {
     FlushText();
     entityValue_.clear();
-    entityValue_.push_back('&');
+    Put(entityValue_, '&');
     if (!entityName_.empty()) {
         entityValue_.append(entityName_);
     }
     if (c == ';') {
-        entityValue_.push_back(';');
+        Put(entityValue_, ';');
     }
     owner_.DoEvalEntity(entityName_, entityValue_);
     entityName_.clear();

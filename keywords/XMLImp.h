@@ -85,7 +85,7 @@ class XMLImp {
     bool preserveWhiteSpace_ = false;
     TXMLp& owner_;
 
-    bool parsing_ = false;
+    bool busy_ = false;            // inside Parse or EndOfInput, where events are raised
     bool deliveringText_ = false;  // the text buffer is with a handler
 
     static constexpr std::uint8_t kNameClass = 1;

@@ -341,6 +341,12 @@ TEST(TXMLp, ParseFromWithinAnEventIsRefused) {
     EventRecorder recorder;
     recorder.OnText = [](TXMLp& sender, std::string) { sender.Parse("<p>"); };
     EXPECT_THROW(recorder.Feed("a<b>"), std::logic_error);
+
+    // Also from an event that ending the input raises.
+    EventRecorder ending;
+    ending.OnText = [](TXMLp& sender, std::string) { sender.Parse("<p>"); };
+    ending.Parse("tail");
+    EXPECT_THROW(ending.EndOfInput(true), std::logic_error);
 }
 
 TEST(TXMLp, UnboundEventsAreSkipped) {
