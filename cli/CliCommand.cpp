@@ -7,6 +7,10 @@ namespace zendal::cli {
 const std::vector<CliCommand>& Commands() {
     // In the order of the command list of --help.
     static const std::vector<CliCommand> commands = {
+        {"keywords", "keywords FILE [--top N] [--bodychk N]",
+         "list the most frequent words of the body of FILE", RunKeywords},
+        {"merge-keywords", "merge-keywords --keywords T WORD...",
+         "merge chosen key words into a key words text", RunMergeKeywords},
         {"analyse", "analyse FILE [FIELD OPTIONS] [--rule NAME=VALUE]...",
          "print the meta tag analysis report of FILE", RunAnalyse},
         {"spell", "spell [--suggest] [--complete] [--add] WORD...",

@@ -7,6 +7,8 @@ struct CliContext;
 
 int RunAnalyse(CliContext& context);
 int RunDct(CliContext& context);
+int RunKeywords(CliContext& context);
+int RunMergeKeywords(CliContext& context);
 int RunSpell(CliContext& context);
 int RunTokens(CliContext& context);
 
