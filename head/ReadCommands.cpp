@@ -5,6 +5,8 @@
 #include "app/EHostFailure.h"
 #include "app/EInvalidHTMLFile.h"
 #include "app/EInvalidMetaTag.h"
+#include "app/SettingsDefaults.h"
+#include "app/StartUp.h"
 #include "app/Wizard.h"
 #include "head/HeadBlock.h"
 #include "head/HeadSection.h"
@@ -72,9 +74,7 @@ void ReadCommands::SpeedButton2Click() {
     if (!wizard_.messages.AskYesNo(kRefreshQuestion)) {
         return;
     }
-    if (getDefaults) {
-        getDefaults(wizard_);
-    }
+    SettingsDefaults::GetDefaults(wizard_);
     std::string fileName;
     try {
         if (wizard_.host == nullptr) {
@@ -82,13 +82,10 @@ void ReadCommands::SpeedButton2Click() {
         }
         fileName = wizard_.host->FILENAME();
     } catch (const std::exception&) {
-        wizard_.messages.Failure("Could not start HomeSite .");
+        wizard_.messages.Failure(StartUp::kHostFailure);
         return;
     }
     wizard_.activeDocument = fileName;
-    if (showCaption) {
-        showCaption("Zendal - " + fileName);
-    }
     wizard_.fileList = {fileName};
     // Only a read that succeeded is reported as such.
     if (xread()) {

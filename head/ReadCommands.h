@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "head/TagList.h"
@@ -23,14 +22,11 @@ class ReadCommands {
     bool rhtmloptClick();       // page 2: the option fields
     bool SpeedButton14Click();  // page 2.a: the custom grid's values
     // Refresh: asks, reads the settings, takes the host's active document anew and reads it.
+    // The window's caption follows the new active document (StartUp::Caption).
     void SpeedButton2Click();
 
     // The tag list of the last read.
     TagList tagList;
-    // Reads the settings at a refresh (GetDefaults).
-    std::function<void(Wizard&)> getDefaults;
-    // Shows the window caption that a refresh sets.
-    std::function<void(const std::string&)> showCaption;
 
     static constexpr const char* kRefreshQuestion =
         "Refresh Clears All Current Values in the Wizard!   Continue?";
