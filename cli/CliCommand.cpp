@@ -7,6 +7,7 @@ namespace zendal::cli {
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
         // Commands are added here as they are built, one line each.
+        {"read", "read FILE... [FIELD OPTIONS]", "Read the title and meta tags of pages", RunRead},
     };
     return commands;
 }

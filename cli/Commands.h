@@ -5,4 +5,6 @@ namespace zendal::cli {
 
 struct CliContext;
 
+int RunRead(CliContext& context);
+
 }  // namespace zendal::cli
