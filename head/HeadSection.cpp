@@ -23,6 +23,15 @@ std::size_t HeadSection::Length(std::string_view text, const std::string& fileNa
     return headEnd + 7;
 }
 
+std::size_t HeadSection::SearchedLength(std::string_view text) {
+    std::size_t body = HeadText::Find(text, "<BODY");
+    if (body != HeadText::npos) {
+        return body + 5;
+    }
+    std::size_t frameset = HeadText::Find(text, "<FRAMESET");
+    return frameset != HeadText::npos ? frameset + 9 : text.size();
+}
+
 void HeadSection::ExtractHeadSection(Wizard& wizard) {
     LineBuffer& buffer = wizard.htmlrichedit;
     std::size_t length = Length(buffer.WholeText(), wizard.activeDocument);

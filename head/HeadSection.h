@@ -17,6 +17,10 @@ class HeadSection {
     // head rewrite applies the same bounds to the document file.
     static std::size_t Length(std::string_view text, const std::string& fileName);
 
+    // How much of text the extraction looks at: through the body start tag, or the whole text
+    // when there is none. Loading only this much gives the same head section.
+    static std::size_t SearchedLength(std::string_view text);
+
     // Cuts the wizard's document line buffer down to its head section; on failure the buffer is
     // left as it was.
     static void ExtractHeadSection(Wizard& wizard);

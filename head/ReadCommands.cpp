@@ -163,8 +163,9 @@ bool ReadCommands::LoadAndRead(const Member& member) {
         wizard_.messages.Failure(member.loadFailure);
         return false;
     }
+    // The body is never read: the buffer takes the text only as far as the extraction looks.
     buffer.Clear();
-    buffer.AppendText(text);
+    buffer.AppendText(std::string_view(text).substr(0, HeadSection::SearchedLength(text)));
     text = std::string();
     ReadHead(member.reading);
     return true;
