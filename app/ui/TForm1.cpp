@@ -99,6 +99,7 @@ TForm1::TForm1(MessagePort* messages, QWidget* parent)
       messages_(this),
       wizard_(messages != nullptr ? *messages : messages_, status_) {
     setObjectName(QStringLiteral("Form1"));
+    wizard_.clipboard = &clipboard_;
     setWindowTitle(QString::fromUtf8(kDesignCaption));
 
     PageControl101 = Named(new QTabWidget(this), "PageControl101");
