@@ -7,6 +7,8 @@ namespace zendal::cli {
 const std::vector<CliCommand>& Commands() {
     // In the order of the command list of --help.
     static const std::vector<CliCommand> commands = {
+        {"read", "read FILE... [FIELD OPTIONS]",
+         "read the head of each FILE into the wizard fields, as JSON", RunRead},
         {"keywords", "keywords FILE [--top N] [--bodychk N]",
          "list the most frequent words of the body of FILE", RunKeywords},
         {"merge-keywords", "merge-keywords --keywords T WORD...",

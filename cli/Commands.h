@@ -9,6 +9,7 @@ int RunAnalyse(CliContext& context);
 int RunDct(CliContext& context);
 int RunKeywords(CliContext& context);
 int RunMergeKeywords(CliContext& context);
+int RunRead(CliContext& context);
 int RunSpell(CliContext& context);
 int RunTokens(CliContext& context);
 
