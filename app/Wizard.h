@@ -31,6 +31,7 @@ public:
     std::vector<std::string> fileList;  // exactly the active document once one was obtained
 
     WizardFields fields;
+    std::string schemaName;  // the schema selector scname
     RuleBaseCopies ruleBase;
     LineBuffer htmlrichedit;  // the document line buffer
 

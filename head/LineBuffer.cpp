@@ -5,6 +5,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "app/DocumentCodec.h"
 #include "app/EFileOpen.h"
 
 namespace zendal {
@@ -197,7 +198,9 @@ void LineBuffer::LoadFile(const std::string& fileName) {
         throw EFileOpen(fileName);
     }
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    Rebuild(std::move(bytes));
+    // Decoded as the hosts decode a document, so that the file's text and the host's text can
+    // be joined.
+    Rebuild(DocumentCodec::Decode(bytes).text);
 }
 
 void LineBuffer::SetCRLFLineBreaks() { Rebuild(ToCRLF(text_)); }

@@ -41,7 +41,8 @@ public:
     // Replaces the range and returns the position just after the inserted string.
     long ReplaceRange(long position, long length, std::string_view replacement);
 
-    // Replaces the content with the file's bytes; throws EFileOpen.
+    // Replaces the content with the file's text, decoded from UTF-8 or Windows-1252 as the
+    // hosts decode it; throws EFileOpen.
     void LoadFile(const std::string& fileName);
     // Rewrites every line break as CR LF.
     void SetCRLFLineBreaks();
