@@ -7,6 +7,7 @@ namespace zendal::cli {
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
         // Commands are added here as they are built, one line each.
+        {"schema", "schema list | schema show NAME | schema save NAME [--custom NAME=VALUE]... | schema delete NAME", "Lists, shows, saves or deletes the custom meta tag schemas", RunSchema},
     };
     return commands;
 }

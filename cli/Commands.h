@@ -5,4 +5,6 @@ namespace zendal::cli {
 
 struct CliContext;
 
+int RunSchema(CliContext& context);  // cli/SchemaCommand.cpp
+
 }  // namespace zendal::cli
