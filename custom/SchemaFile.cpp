@@ -112,9 +112,17 @@ void ReadCell(std::string_view line, CustomGrid& grid) {
 
 void SchemaFile::Load(const std::string& fileName, CustomGrid& grid) {
     std::error_code error;
-    std::ifstream in(fileName, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad() || std::filesystem::is_directory(fileName, error)) {
+    std::ifstream in;
+    if (!std::filesystem::is_directory(fileName, error)) {
+        in.open(fileName, std::ios::binary);
+    }
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        in.setstate(std::ios::badbit);
+    }
+    if (!in.is_open() || in.bad()) {
         throw ESchemaFile::NotFound(fileName);
     }
     Parse(bytes, fileName, grid);
