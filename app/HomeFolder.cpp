@@ -85,8 +85,13 @@ std::vector<std::string> HomeFolder::DataFolders() {
 }
 
 std::string HomeFolder::FindShipped(const std::string& relativePath) {
+    return FindIn(DataFolders(), relativePath);
+}
+
+std::string HomeFolder::FindIn(const std::vector<std::string>& dataFolders,
+                               const std::string& relativePath) {
     std::error_code error;
-    for (const std::string& folder : DataFolders()) {
+    for (const std::string& folder : dataFolders) {
         fs::path candidate = fs::path(folder) / relativePath;
         if (fs::is_regular_file(candidate, error)) {
             return candidate.string();
@@ -95,14 +100,14 @@ std::string HomeFolder::FindShipped(const std::string& relativePath) {
     return {};
 }
 
-void HomeFolder::Seed(const std::string& home) {
+void HomeFolder::Seed(const std::string& home, const std::vector<std::string>& dataFolders) {
     const fs::path root(home);
     std::error_code error;
     const fs::path schemas = root / "schemas";
     if (!fs::exists(schemas, error)) {
         CreateFolder(schemas);
         // Earlier data folders win: a schema is copied from the first folder that ships it.
-        for (const std::string& folder : DataFolders()) {
+        for (const std::string& folder : dataFolders) {
             fs::path shipped = fs::path(folder) / "schemas";
             if (!fs::is_directory(shipped, error)) {
                 continue;
@@ -116,7 +121,7 @@ void HomeFolder::Seed(const std::string& home) {
     }
     CreateFolder(root / "backup");
     for (const char* name : {"srexclude.txt", "zendal.dct", "autofix.txt"}) {
-        if (std::string shipped = FindShipped(name); !shipped.empty()) {
+        if (std::string shipped = FindIn(dataFolders, name); !shipped.empty()) {
             SeedFile(shipped, root / name);
         }
     }

@@ -194,6 +194,9 @@ bool IniSettingsStore::Load() {
     if (!std::filesystem::exists(fileName_, error)) {
         return !error;
     }
+    if (!std::filesystem::is_regular_file(fileName_, error)) {
+        return false;
+    }
     std::ifstream in(fileName_, std::ios::binary);
     if (!in) {
         return false;

@@ -5,6 +5,7 @@ namespace zendal::cli {
 
 struct CliContext;
 
+int RunRead(CliContext& context);
 int RunSchema(CliContext& context);  // cli/SchemaCommand.cpp
 
 }  // namespace zendal::cli

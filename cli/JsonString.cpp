@@ -1,87 +1,87 @@
 #include "cli/JsonString.h"
 
+#include <cstdio>
+
 namespace zendal::cli {
 
 namespace {
 
-bool IsContinuation(unsigned char c) {
-    return (c & 0xC0) == 0x80;
-}
-
-// The length of the valid UTF-8 sequence at bytes[i] (2 to 4), or 0 when it is not one.
-std::size_t SequenceLength(std::string_view bytes, std::size_t i) {
-    const auto byte = [&](std::size_t k) {
-        return i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0;
-    };
-    const unsigned char lead = byte(0);
-    unsigned char low = 0x80;  // the range of the second byte
+// Length of the valid UTF-8 sequence at text[i], or 0.
+std::size_t Utf8Length(std::string_view text, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    std::size_t length;
+    unsigned char low = 0x80;
     unsigned char high = 0xBF;
-    std::size_t length = 0;
     if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
-        if (lead == 0xE0) {
-            low = 0xA0;  // no overlong forms
-        } else if (lead == 0xED) {
-            high = 0x9F;  // no surrogates
-        }
+        low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
-        if (lead == 0xF0) {
-            low = 0x90;
-        } else if (lead == 0xF4) {
-            high = 0x8F;  // nothing above U+10FFFF
-        }
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing past U+10FFFF
     } else {
         return 0;
     }
-    if (byte(1) < low || byte(1) > high) {
+    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high) {
         return 0;
     }
     for (std::size_t k = 2; k < length; ++k) {
-        if (!IsContinuation(byte(k))) {
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) {
             return 0;
         }
     }
     return length;
 }
 
-void AppendEscape(std::string& out, unsigned char c) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += "\\u00";
-    out += kHex[c >> 4];
-    out += kHex[c & 0x0F];
-}
-
 }  // namespace
 
-std::string JsonString(std::string_view bytes) {
+std::string JsonString(std::string_view text) {
     std::string out;
-    out.reserve(bytes.size() + 2);
+    out.reserve(text.size() + 2);
     out += '"';
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if (c < 0x80) {
-            if (c == '"' || c == '\\') {
-                out += '\\';
-                out += static_cast<char>(c);
-            } else if (c < 0x20 || c == 0x7F) {
-                AppendEscape(out, c);
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80) {
+            std::size_t length = Utf8Length(text, i);
+            if (length == 0) {
+                out += "\xEF\xBF\xBD";
+                ++i;
             } else {
-                out += static_cast<char>(c);
+                out.append(text, i, length);
+                i += length;
             }
-            ++i;
             continue;
         }
-        const std::size_t length = SequenceLength(bytes, i);
-        if (length == 0) {
-            AppendEscape(out, c);
-            ++i;
-        } else {
-            out.append(bytes.substr(i, length));
-            i += length;
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (c < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                    out += escaped;
+                } else {
+                    out += static_cast<char>(c);
+                }
         }
+        ++i;
     }
     out += '"';
     return out;

@@ -4,6 +4,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/FieldOptions.h"
 #include "cli/JsonString.h"
 #include "cli/UsageError.h"
 #include "custom/CustomGrid.h"
@@ -35,37 +36,17 @@ void PrintGrid(std::ostream& out, const CustomGrid& grid) {
     out << "]}\n";
 }
 
-// The NAME=VALUE texts of the --custom options from args[first] on.
-std::vector<std::pair<std::string, std::string>> CustomRows(const std::vector<std::string>& args,
-                                                            std::size_t first) {
-    std::vector<std::pair<std::string, std::string>> rows;
-    for (std::size_t i = first; i < args.size(); ++i) {
-        if (args[i] != "--custom") {
-            throw UsageError("unknown option " + args[i]);
+// The --custom options after the NAME of schema save, taken as the field options take them.
+FieldOptions CustomRows(const std::vector<std::string>& args) {
+    std::vector<std::string> rows(args.begin() + 2, args.end());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i] == "--custom") {
+            ++i;
+        } else if (!rows[i].starts_with("--custom=")) {
+            throw UsageError("unexpected argument " + rows[i]);
         }
-        if (++i >= args.size()) {
-            throw UsageError("--custom needs NAME=VALUE");
-        }
-        std::size_t equals = args[i].find('=');
-        if (equals == std::string::npos) {
-            throw UsageError("--custom takes NAME=VALUE, not " + args[i]);
-        }
-        rows.emplace_back(args[i].substr(0, equals), args[i].substr(equals + 1));
     }
-    return rows;
-}
-
-// Fills the entry rows from row 1 on, the grid growing past its empty rows when needed.
-void FillRows(const std::vector<std::pair<std::string, std::string>>& rows, CustomGrid& grid) {
-    int row = 1;
-    for (const auto& [name, value] : rows) {
-        if (row >= grid.RowCount()) {
-            grid.SetRowCount(row + 1);
-        }
-        grid.SetCell(0, row, name);
-        grid.SetCell(1, row, value);
-        ++row;
-    }
+    return FieldOptions::Extract(rows);
 }
 
 void ExpectArguments(const std::vector<std::string>& args, std::size_t count) {
@@ -85,7 +66,7 @@ int RunSchema(CliContext& context) {
         throw UsageError("missing list, show, save or delete");
     }
     const std::string& action = args[0];
-    std::vector<std::pair<std::string, std::string>> rows;
+    FieldOptions rows;
     if (action == "list") {
         ExpectArguments(args, 1);
     } else if (action == "show" || action == "delete") {
@@ -94,7 +75,7 @@ int RunSchema(CliContext& context) {
         if (args.size() < 2 || args[1].starts_with("--")) {
             throw UsageError("schema save needs a NAME");
         }
-        rows = CustomRows(args, 2);
+        rows = CustomRows(args);
     } else {
         throw UsageError("unknown schema action " + action);
     }
@@ -114,7 +95,8 @@ int RunSchema(CliContext& context) {
     } else if (action == "save") {
         // A grid as at start, whatever schema the settings loaded.
         grid.Reset();
-        FillRows(rows, grid);
+        rows.ApplyBeforeRead(wizard);
+        rows.ApplyAfterRead(wizard);
         wizard.schemaName = args[1];
         CustomSchemas::button38Click(wizard);
     } else {

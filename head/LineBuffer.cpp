@@ -12,7 +12,9 @@ namespace zendal {
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -58,7 +60,8 @@ void LineBuffer::Rebuild(std::string text) {
 
 // Recomputes the line starts from the start of the given line on.
 void LineBuffer::ReindexFrom(std::size_t line) {
-    std::size_t pos = line < lineStarts_.size() ? lineStarts_[line] : (line == 0 ? 0 : text_.size());
+    std::size_t pos =
+        line < lineStarts_.size() ? lineStarts_[line] : (line == 0 ? 0 : text_.size());
     lineStarts_.resize(std::min(line, lineStarts_.size()));
     while (pos < text_.size()) {
         lineStarts_.push_back(pos);
@@ -94,7 +97,9 @@ void LineBuffer::AppendText(std::string_view text) {
     }
 }
 
-void LineBuffer::SetText(std::string_view text) { Rebuild(std::string(text)); }
+void LineBuffer::SetText(std::string_view text) {
+    Rebuild(std::string(text));
+}
 
 std::string_view LineBuffer::GetLine(long index) const {
     CheckLine(index, LineCount());
@@ -158,8 +163,8 @@ long LineBuffer::FindText(std::string_view needle, long start, long length) cons
     if (start < 0 || length < 0 || static_cast<std::size_t>(start) > text_.size()) {
         return npos;
     }
-    std::size_t limit = std::min(text_.size(), static_cast<std::size_t>(start) +
-                                                   static_cast<std::size_t>(length));
+    std::size_t limit =
+        std::min(text_.size(), static_cast<std::size_t>(start) + static_cast<std::size_t>(length));
     if (needle.empty() || needle.size() > limit - start) {
         return npos;
     }
@@ -203,6 +208,8 @@ void LineBuffer::LoadFile(const std::string& fileName) {
     Rebuild(DocumentCodec::Decode(bytes).text);
 }
 
-void LineBuffer::SetCRLFLineBreaks() { Rebuild(ToCRLF(text_)); }
+void LineBuffer::SetCRLFLineBreaks() {
+    Rebuild(ToCRLF(text_));
+}
 
 }  // namespace zendal

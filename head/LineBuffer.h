@@ -16,7 +16,7 @@ namespace zendal {
 // in place and never rebuilds the text. Text that comes in with lone CR or lone LF breaks is split
 // at them; they read back as CR LF.
 class LineBuffer {
-public:
+  public:
     static constexpr long npos = -1;
 
     void Clear();
@@ -50,7 +50,7 @@ public:
     // CR LF stays one break; any other CR or LF becomes CR LF. LF CR is two breaks.
     static std::string ToCRLF(std::string_view text);
 
-private:
+  private:
     void Rebuild(std::string text);
     void ReindexFrom(std::size_t line);
     std::size_t LineEnd(std::size_t line) const;
