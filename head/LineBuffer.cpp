@@ -33,27 +33,45 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 std::string LineBuffer::ToCRLF(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 32 + 2);
+    std::size_t copied = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            continue;
         }
+        out.append(text.data() + copied, i - copied);
+        out += "\r\n";
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+        copied = i + 1;
     }
+    out.append(text.data() + copied, text.size() - copied);
     return out;
 }
 
-void LineBuffer::Rebuild(std::string text) {
-    text_ = ToCRLF(text);
-    if (!text_.empty() && !text_.ends_with("\r\n")) {
-        text_ += "\r\n";
+bool LineBuffer::HasOnlyCRLF(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 == text.size() || text[i + 1] != '\n') {
+                return false;
+            }
+            ++i;
+        } else if (text[i] == '\n') {
+            return false;
+        }
     }
+    return true;
+}
+
+void LineBuffer::Rebuild(std::string text) {
+    if (!HasOnlyCRLF(text)) {
+        text = ToCRLF(text);
+    }
+    if (!text.empty() && !text.ends_with("\r\n")) {
+        text += "\r\n";
+    }
+    text_ = std::move(text);
     lineStarts_.clear();
     ReindexFrom(0);
 }
@@ -90,7 +108,11 @@ void LineBuffer::AppendText(std::string_view text) {
     std::string added = ToCRLF(text);
     added += "\r\n";
     std::size_t pos = text_.size();
-    text_ += added;
+    if (text_.empty()) {
+        text_ = std::move(added);
+    } else {
+        text_ += added;
+    }
     while (pos < text_.size()) {
         lineStarts_.push_back(pos);
         pos = text_.find("\r\n", pos) + 2;
@@ -191,9 +213,8 @@ std::string LineBuffer::ReadRange(long position, long length) const {
 long LineBuffer::ReplaceRange(long position, long length, std::string_view replacement) {
     std::size_t pos = std::clamp<long>(position, 0, static_cast<long>(text_.size()));
     std::size_t len = std::clamp<long>(length, 0, static_cast<long>(text_.size() - pos));
-    std::string text = text_;
-    text.replace(pos, len, replacement);
-    Rebuild(std::move(text));
+    text_.replace(pos, len, replacement);
+    Rebuild(std::move(text_));
     return static_cast<long>(pos + replacement.size());
 }
 

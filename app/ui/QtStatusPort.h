@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+
+#include "app/StatusPort.h"
+
+class QLabel;
+class QStatusBar;
+
+namespace zendal {
+
+// The status bar of the main window with its four panels, left to right: state, spare, file
+// counter and message. Writing a panel does not repaint it until ProcessMessages.
+class QtStatusPort : public StatusPort {
+  public:
+    // Adds the four panels to the status bar.
+    void Attach(QStatusBar* statusBar);
+
+    void SetPanelText(Panel panel, const std::string& text) override;
+    std::string PanelText(Panel panel) const override;
+    void ProcessMessages() override;
+    void SetBusyCursor(bool busy) override;
+
+    QLabel* PanelLabel(Panel panel) const { return panels_[panel]; }
+
+  private:
+    std::array<QLabel*, 4> panels_{};
+    bool busy_ = false;
+};
+
+}  // namespace zendal
