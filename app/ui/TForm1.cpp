@@ -74,6 +74,23 @@ QHBoxLayout* PageLayout(QWidget* page) {
     return layout;
 }
 
+// A field with its note underneath, as one row of a form.
+QWidget* WithNote(QWidget* field, const char* note, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QVBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    auto* text = new QLabel(QString::fromUtf8(note), row);
+    text->setWordWrap(true);
+    QFont small = text->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    text->setFont(small);
+    field->setParent(row);
+    layout->addWidget(field);
+    layout->addWidget(text);
+    return row;
+}
+
 void SetComboText(QComboBox* box, const std::string& text) {
     box->setCurrentText(Q(text));
 }
@@ -85,6 +102,7 @@ TForm1::TForm1(MessagePort* messages, QWidget* parent)
       messages_(this),
       wizard_(messages != nullptr ? *messages : messages_, status_) {
     setObjectName(QStringLiteral("Form1"));
+    wizard_.clipboard = &clipboard_;
     setWindowTitle(QString::fromUtf8(kDesignCaption));
 
     PageControl101 = Named(new QTabWidget(this), "PageControl101");
@@ -102,7 +120,7 @@ TForm1::TForm1(MessagePort* messages, QWidget* parent)
 
     FieldsToControls();
     // A fixed-size window, centred on the screen.
-    setFixedSize(780, 500);
+    setFixedSize(800, 560);
     if (QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -174,12 +192,27 @@ void TForm1::BuildOptionsPage() {
     form->addRow(QStringLiteral("Distribution"), ComboBox3);
     form->addRow(QStringLiteral("Rating"), ComboBox2);
     form->addRow(QStringLiteral("Language"), ComboBox5);
-    form->addRow(QStringLiteral("Copyright"), Edit6);
-    form->addRow(QStringLiteral("Author"), Edit7);
+    form->addRow(QStringLiteral("Copyright"), WithNote(Edit6, "Document Rights/Ownership", group));
+    form->addRow(QStringLiteral("Author"),
+                 WithNote(Edit7,
+                          "The Individual(s) that wrote the document, Separate multiple names "
+                          "with commas",
+                          group));
     form->addRow(QStringLiteral("Classification"), ComboBox4);
-    form->addRow(QStringLiteral("Reply to E-Mail Address"), Edit3);
-    form->addRow(QStringLiteral("Revisit"), Edit2);
-    form->addRow(CheckBox1);
+    form->addRow(QStringLiteral("Reply to E-Mail Address"),
+                 WithNote(Edit3,
+                          "The Reply to e-mail address istructs visitors where they should send "
+                          "comments regarding the document",
+                          group));
+    form->addRow(QStringLiteral("Revisit"),
+                 WithNote(Edit2,
+                          "The Revisit Tag instructs the Search Engine Robot when to come back "
+                          "e.g. 30 Days",
+                          group));
+    form->addRow(WithNote(CheckBox1,
+                          "The Pragma  tag tells the browser to load a fresh page versus using "
+                          "CACHE",
+                          group));
     page->addWidget(group, 1);
     page->addWidget(InfoPanel(
         {"", "", "The Options Page allows you to set:", "",

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "app/Wizard.h"
+#include "app/ui/QtClipboardPort.h"
 #include "app/ui/QtMessagePort.h"
 #include "app/ui/QtStatusPort.h"
 #include "custom/ui/MetaGrid.h"
@@ -92,6 +93,7 @@ class TForm1 : public QMainWindow {
 
     QtMessagePort messages_;
     QtStatusPort status_;
+    QtClipboardPort clipboard_;
     Wizard wizard_;
 };
 

@@ -98,6 +98,18 @@ TEST(LineBuffer, LineOperationsKeepBothViewsInStep) {
     EXPECT_EQ(buffer.GetLine(4), "TWO");
 }
 
+// Callers pass views of the buffer's own text back into it.
+TEST(LineBuffer, TakesItsOwnTextBack) {
+    LineBuffer buffer = Loaded("<head>\r\n<title>t</title>");
+    buffer.PutLine(0, buffer.GetLine(1));
+    buffer.InsertLine(0, buffer.GetLine(1));
+    buffer.ReplaceRange(0, 0, std::string_view(buffer.WholeText()).substr(0, 7));
+    buffer.AppendText(buffer.WholeText());
+    EXPECT_EQ(buffer.WholeText(),
+              "<title><title>t</title>\r\n<title>t</title>\r\n<title>t</title>\r\n"
+              "<title><title>t</title>\r\n<title>t</title>\r\n<title>t</title>\r\n\r\n");
+}
+
 TEST(LineBuffer, BadLineIndexIsRefused) {
     LineBuffer buffer = Loaded("one");
     EXPECT_THROW(buffer.GetLine(1), std::out_of_range);
