@@ -19,7 +19,8 @@ QWidget* MultiLineDelegate::createEditor(QWidget* parent, const QStyleOptionView
 void MultiLineDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     auto* text = static_cast<QPlainTextEdit*>(editor);
     text->setPlainText(index.data(Qt::EditRole).toString());
-    text->moveCursor(QTextCursor::End);
+    // Typing over a cell replaces its text, as in a one-line editor.
+    text->selectAll();
 }
 
 void MultiLineDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
