@@ -95,6 +95,10 @@ CustomPage::CustomPage(Wizard& wizard, QWidget* parent) : QWidget(parent), wizar
     buttons->addStretch();
     column->addWidget(bar);
 
+    // Made first, so that the text being typed is in the grid before any command reads it.
+    for (QToolButton* button : {save, readHtml_, next_}) {
+        connect(button, &QToolButton::clicked, grid1_, &MetaGrid::CommitEdit);
+    }
     connect(remove, &QToolButton::clicked, this, &CustomPage::SpeedButton6Click);
     connect(save, &QToolButton::clicked, this, &CustomPage::button38Click);
     connect(help, &QToolButton::clicked, this, &CustomPage::SpeedButton3Click);

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 
 #include "custom/ui/CustomGridModel.h"
 #include "custom/ui/MultiLineDelegate.h"
@@ -53,6 +54,18 @@ void MetaGrid::SetAutoSize(bool on) {
     QHeaderView* header = horizontalHeader();
     header->setStretchLastSection(!on);
     header->setSectionResizeMode(on ? QHeaderView::ResizeToContents : QHeaderView::Interactive);
+}
+
+void MetaGrid::CommitEdit() {
+    if (state() != QAbstractItemView::EditingState) {
+        return;
+    }
+    for (QPlainTextEdit* editor : findChildren<QPlainTextEdit*>("grid1Editor")) {
+        if (editor->isVisible()) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
 }
 
 void MetaGrid::MoveOnEnter() {

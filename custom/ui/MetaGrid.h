@@ -28,6 +28,9 @@ class MetaGrid : public QTableView {
     // the columns can be resized again and the last one fills the grid.
     void SetAutoSize(bool on);
 
+    // Ends an edit in progress, keeping its text (before a command reads the grid).
+    void CommitEdit();
+
     void MoveOnEnter();
     void InsertRowAfterCurrent();
     void DeleteCurrentRow();
