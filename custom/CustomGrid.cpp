@@ -1,6 +1,7 @@
 #include "custom/CustomGrid.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zendal {
 
@@ -23,9 +24,10 @@ void CustomGrid::SetColCount(int count) {
     frame.colCount = count;
     frame.colWidths.resize(static_cast<std::size_t>(count), kDefaultColWidth);
     // Rows hold two cells; those beyond the column count are no part of the grid.
-    for (int col = count; col < 2; ++col) {
-        for (int row = 0; row < RowCount(); ++row) {
-            CellText(col, row)->clear();
+    if (count < 2) {
+        frame.header.value.clear();
+        for (CustomRow& row : fields_.grid1) {
+            row.value.clear();
         }
     }
 }
@@ -46,28 +48,25 @@ void CustomGrid::SetColWidth(int col, int width) {
     }
 }
 
-std::string* CustomGrid::CellText(int col, int row) {
-    if (col < 0 || col > 1 || row < 0 || row >= RowCount()) {
-        return nullptr;
+template <typename Fields>
+auto* CustomGrid::CellIn(Fields& fields, int col, int row) {
+    const int rows = static_cast<int>(fields.grid1.size()) + 1;
+    using Text = decltype(&fields.grid1Frame.header.name);
+    if (col < 0 || col > 1 || col >= fields.grid1Frame.colCount || row < 0 || row >= rows) {
+        return Text(nullptr);
     }
-    CustomRow& cells = row == 0 ? fields_.grid1Frame.header : fields_.grid1[row - 1];
+    auto& cells = row == 0 ? fields.grid1Frame.header : fields.grid1[row - 1];
     return col == 0 ? &cells.name : &cells.value;
 }
 
 const std::string& CustomGrid::Cell(int col, int row) const {
     static const std::string empty;
-    if (col >= ColCount()) {
-        return empty;
-    }
-    const std::string* text = const_cast<CustomGrid*>(this)->CellText(col, row);
+    const std::string* text = CellIn(std::as_const(fields_), col, row);
     return text != nullptr ? *text : empty;
 }
 
 void CustomGrid::SetCell(int col, int row, std::string text) {
-    if (col >= ColCount()) {
-        return;
-    }
-    if (std::string* cell = CellText(col, row)) {
+    if (std::string* cell = CellIn(fields_, col, row)) {
         *cell = std::move(text);
     }
 }

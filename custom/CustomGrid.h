@@ -48,7 +48,9 @@ class CustomGrid {
     static bool CanEditCell(const std::string& protectName, int row, int col);
 
   private:
-    std::string* CellText(int col, int row);
+    // The text of a cell of the fields (const or not), or null outside the grid.
+    template <typename Fields>
+    static auto* CellIn(Fields& fields, int col, int row);
 
     WizardFields& fields_;
 };
