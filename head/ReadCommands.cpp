@@ -8,6 +8,7 @@
 #include "app/SettingsDefaults.h"
 #include "app/StartUp.h"
 #include "app/Wizard.h"
+#include "head/ActiveDocument.h"
 #include "head/HeadBlock.h"
 #include "head/HeadSection.h"
 #include "head/HeadText.h"
@@ -29,28 +30,28 @@ struct ReadCommands::Member {
 const ReadCommands::Member ReadCommands::kXread{"Loading Page Description And Keywords from ",
                                                 "Loading file ",
                                                 true,
-                                                "Could not Load File, Error 101!",
+                                                ActiveDocument::kLoadFailure,
                                                 Reading::Full,
                                                 "Please select your options",
                                                 nullptr};
 const ReadCommands::Member ReadCommands::kPage1{"Loading Page Description And Keywords from ",
                                                 "Loading file ",
                                                 true,
-                                                "Could not Load File, Error 101!",
+                                                ActiveDocument::kLoadFailure,
                                                 Reading::KeywordsAndDescription,
                                                 nullptr,
                                                 "Files Read Successfully"};
 const ReadCommands::Member ReadCommands::kOptions{"Loading Meta Tag Values From ",
                                                   "Loading File...!",
                                                   false,
-                                                  "Could not Load File, Error 103!",
+                                                  ActiveDocument::kOptionsLoadFailure,
                                                   Reading::Options,
                                                   "Please select your options",
                                                   nullptr};
 const ReadCommands::Member ReadCommands::kCustom{"Loading Meta Tag Values From ",
                                                  "Loading File...!",
                                                  false,
-                                                 "Could not Load File, Error 101!",
+                                                 ActiveDocument::kLoadFailure,
                                                  Reading::Custom,
                                                  "Please select your options",
                                                  nullptr};
@@ -163,7 +164,8 @@ bool ReadCommands::LoadAndRead(const Member& member) {
         wizard_.messages.Failure(member.loadFailure);
         return false;
     }
-    // The body is never read: the buffer takes the text only as far as the extraction looks.
+    // As ActiveDocument::Load, but the body is never read: the buffer takes the text only as far
+    // as the extraction looks, which gives the same head section at a fraction of the cost.
     buffer.Clear();
     buffer.AppendText(std::string_view(text).substr(0, HeadSection::SearchedLength(text)));
     text = std::string();
