@@ -19,6 +19,8 @@ const std::vector<CliCommand>& Commands() {
          "look words up in the dictionaries", RunSpell},
         {"tokens", "tokens [--no-flush-on-eol] [--preserve-white-space] [--chunk N] [FILE]",
          "print the token parser's events for FILE as JSON lines", RunTokens},
+        {"schema", "schema list | show NAME | save NAME [--custom NAME=VALUE]... | delete NAME",
+         "list, show, save or delete custom meta tag schemas", RunSchema},
         {"dct", "dct build WORDLIST OUT", "compile a word list into a dictionary file", RunDct},
     };
     return commands;

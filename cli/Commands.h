@@ -10,6 +10,7 @@ int RunDct(CliContext& context);
 int RunKeywords(CliContext& context);
 int RunMergeKeywords(CliContext& context);
 int RunRead(CliContext& context);
+int RunSchema(CliContext& context);
 int RunSpell(CliContext& context);
 int RunTokens(CliContext& context);
 

@@ -1,7 +1,9 @@
 #include "cli/FieldOptions.h"
 
 #include "app/Wizard.h"
+#include "app/ZendalError.h"
 #include "cli/UsageError.h"
+#include "custom/CustomSchemas.h"
 
 namespace zendal::cli {
 
@@ -27,6 +29,16 @@ const TextOption kTextOptions[] = {
     {"--reply-to", &WizardFields::Edit3},
     {"--revisit", &WizardFields::Edit2},
 };
+
+// As picking the schema in the selector: a schema that cannot be loaded is shown as an error
+// and leaves the grid's cells cleared.
+void LoadSchema(Wizard& wizard) {
+    try {
+        CustomSchemas::scnameClick(wizard);
+    } catch (const ZendalError& failure) {
+        wizard.messages.Error(failure.Message());
+    }
+}
 
 }  // namespace
 
@@ -100,6 +112,8 @@ void FieldOptions::ApplyBeforeRead(Wizard& wizard, const SchemaLoader& loadSchem
             wizard.schemaName = setting.text;
             if (loadSchema) {
                 loadSchema(wizard, setting.text);
+            } else {
+                LoadSchema(wizard);
             }
         } else if (setting.kind == Setting::Kind::Custom) {
             // The grid grows past its empty entry rows when needed.

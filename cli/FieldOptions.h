@@ -27,7 +27,8 @@ class FieldOptions {
     // option without its text.
     static FieldOptions Extract(std::vector<std::string>& args);
 
-    // Without a loader a --schema name is only kept as the selector's text (Wizard::schemaName).
+    // Without a loader a --schema name becomes the selector's text and its schema is loaded
+    // (CustomSchemas::scnameClick); a failure to load is shown as an error.
     void ApplyBeforeRead(Wizard& wizard, const SchemaLoader& loadSchema = nullptr) const;
     void ApplyAfterRead(Wizard& wizard) const;
 
