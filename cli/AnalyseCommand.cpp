@@ -6,6 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/FieldOptions.h"
 #include "cli/OverlaySettingsStore.h"
 #include "cli/UsageError.h"
 
@@ -25,15 +26,13 @@ std::string TakeValue(const std::vector<std::string>& args, std::size_t& i) {
 }  // namespace
 
 int RunAnalyse(CliContext& context) {
-    const std::vector<std::string>& args = context.args;
+    std::vector<std::string> args = context.args;
+    const FieldOptions options = FieldOptions::Extract(args);
     std::string file;
-    std::vector<std::pair<std::string, std::string>> fieldValues;
     std::vector<std::pair<std::string, std::string>> rules;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--keywords" || arg == "--description") {
-            fieldValues.emplace_back(arg, TakeValue(args, i));
-        } else if (arg == "--rule") {
+        if (arg == "--rule") {
             std::string rule = TakeValue(args, i);
             std::size_t eq = rule.find('=');
             if (eq == std::string::npos || kRuleNames.count(rule.substr(0, eq)) == 0) {
@@ -67,10 +66,10 @@ int RunAnalyse(CliContext& context) {
         SettingsDefaults::GetDefaults(wizard);
         wizard.settings = stored;
     }
+    // The analysis reads nothing from the document's head: the fields are the options' alone.
+    options.ApplyBeforeRead(wizard);
     session.OpenDocument(file);
-    for (const auto& [option, value] : fieldValues) {
-        (option == "--keywords" ? wizard.fields.edit22 : wizard.fields.edit1) = value;
-    }
+    options.ApplyAfterRead(wizard);
     MetaTagAnalysis analysis(wizard);
     analysis.SpeedButton1Click();
     for (const std::string& line : analysis.SubmitReady()) {
