@@ -6,24 +6,11 @@
 #include <string>
 
 #include "RatioReporter.h"
+#include "SilentPorts.h"
 #include "analysis/MetaTagAnalysis.h"
 #include "app/Host.h"
 
 namespace {
-
-class NullMessages : public zendal::MessagePort {
-  public:
-    void Show(Box, Outcome, const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return true; }
-};
-
-class NullStatus : public zendal::StatusPort {
-  public:
-    void SetPanelText(Panel, const std::string&) override {}
-    std::string PanelText(Panel) const override { return {}; }
-    void ProcessMessages() override {}
-    void SetBusyCursor(bool) override {}
-};
 
 class PageHost : public zendal::Host {
   public:

@@ -14,23 +14,10 @@
 #include <vector>
 
 #include "RatioReporter.h"
+#include "SilentPorts.h"
 #include "keywords/KeyWordGenerator.h"
 
 namespace {
-
-class NullMessages : public zendal::MessagePort {
-  public:
-    void Show(Box, Outcome, const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return true; }
-};
-
-class NullStatus : public zendal::StatusPort {
-  public:
-    void SetPanelText(Panel, const std::string&) override {}
-    std::string PanelText(Panel) const override { return {}; }
-    void ProcessMessages() override {}
-    void SetBusyCursor(bool) override {}
-};
 
 const std::filesystem::path& Folder() {
     static const std::filesystem::path folder = [] {
