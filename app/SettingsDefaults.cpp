@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "app/Wizard.h"
+#include "custom/CustomSchemas.h"
 
 namespace zendal {
 
@@ -59,8 +60,7 @@ void SettingsDefaults::SetDefaults(Wizard& wizard) {
 
 void SettingsDefaults::SelectSchema(Wizard& wizard, const std::string& name) {
     wizard.schemaName = name;
-    // Loading the schema file of that name into the custom grid joins here once the schema
-    // files are read; until then the grid keeps its rows.
+    CustomSchemas::scnameClick(wizard);
 }
 
 }  // namespace zendal

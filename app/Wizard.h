@@ -32,6 +32,7 @@ public:
 
     WizardFields fields;
     std::string schemaName;  // the schema selector scname
+    std::vector<std::string> schemaList;  // the names that scname offers
     RuleBaseCopies ruleBase;
     LineBuffer htmlrichedit;  // the document line buffer
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CustomGridFrame.h"
 #include "app/CustomRow.h"
 
 namespace zendal {
@@ -28,6 +29,7 @@ struct WizardFields {
     bool CheckBox4 = false;          // remove blanks
     // Entry rows of the custom grid (the grid's header row is not among them); 4 empty at start.
     std::vector<CustomRow> grid1 = std::vector<CustomRow>(4);
+    CustomGridFrame grid1Frame;  // its columns and header row (custom/CustomGrid works on both)
 };
 
 }  // namespace zendal

@@ -14,6 +14,8 @@ const std::vector<CliCommand>& Commands() {
         {"tokens", "tokens [--no-flush-on-eol] [--preserve-white-space] [--chunk N] [FILE]",
          "print the token parser's events for FILE as JSON lines", RunTokens},
         {"dct", "dct build WORDLIST OUT", "compile a word list into a dictionary file", RunDct},
+        {"read", "read FILE... [FIELD OPTIONS]", "Read the title and meta tags of pages", RunRead},
+        {"schema", "schema list | schema show NAME | schema save NAME [--custom NAME=VALUE]... | schema delete NAME", "Lists, shows, saves or deletes the custom meta tag schemas", RunSchema},
     };
     return commands;
 }

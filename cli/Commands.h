@@ -9,5 +9,7 @@ int RunAnalyse(CliContext& context);
 int RunDct(CliContext& context);
 int RunSpell(CliContext& context);
 int RunTokens(CliContext& context);
+int RunRead(CliContext& context);
+int RunSchema(CliContext& context);  // cli/SchemaCommand.cpp
 
 }  // namespace zendal::cli

@@ -21,6 +21,9 @@
 #include "app/SettingsDefaults.h"
 #include "app/StartUp.h"
 #include "app/ZendalError.h"
+#include "custom/CustomSchemas.h"
+#include "custom/ui/CustomPage.h"
+#include "custom/ui/MetaGrid.h"
 
 namespace zendal {
 
@@ -223,39 +226,13 @@ void TForm1::BuildOptionsPage() {
 }
 
 void TForm1::BuildCustomPage() {
-    Custom = Named(new QWidget, "Custom");
+    auto* page = new CustomPage(wizard_);
+    Custom = page;
     PageControl101->addTab(Custom, QStringLiteral("2.a Custom Meta Tags"));
-    QHBoxLayout* page = PageLayout(Custom);
-    auto* fields = new QVBoxLayout;
-    auto* options = new QHBoxLayout;
-    CheckBox3 = Named(new QCheckBox(QStringLiteral("Auto Si&ze"), Custom), "CheckBox3");
-    CheckBox6 = Named(new QCheckBox(QStringLiteral("&Protect Name"), Custom), "CheckBox6");
-    CheckBox6->setToolTip(QStringLiteral("Prevent The Meta Tag Name from being overwritten"));
-    scname = Named(new QComboBox(Custom), "scname");
-    scname->setEditable(true);
-    scname->setInsertPolicy(QComboBox::NoInsert);
-    scname->setToolTip(QStringLiteral("Select Schema with which to work"));
-    options->addWidget(CheckBox3);
-    options->addWidget(CheckBox6);
-    options->addStretch();
-    options->addWidget(new QLabel(QStringLiteral("Select Schema"), Custom));
-    options->addWidget(scname, 1);
-    grid1 = Named(new QTableWidget(0, 2, Custom), "grid1");
-    grid1->setHorizontalHeaderLabels({QString(), QString()});
-    grid1->horizontalHeader()->setStretchLastSection(true);
-    grid1->verticalHeader()->setVisible(false);
-    fields->addLayout(options);
-    fields->addWidget(grid1, 1);
-    page->addLayout(fields, 1);
-    page->addWidget(InfoPanel(
-        {"", "",
-         "You can use this page to develop custom meta tag schemas, which allow for the entry of "
-         "very specific meta data.",
-         "",
-         "Please note that Tag Values which are repeated here or throughout Zendal will not be "
-         "read or written more than once.",
-         "", "Please click on the HELP button for more information"},
-        Custom));
+    grid1 = page->Grid();
+    scname = page->SchemaSelector();
+    CheckBox3 = page->findChild<QCheckBox*>("CheckBox3");
+    CheckBox6 = page->findChild<QCheckBox*>("CheckBox6");
 }
 
 void TForm1::BuildGeneratePage() {
@@ -317,12 +294,7 @@ void TForm1::FieldsToControls() {
     CheckBox1->setChecked(f.CheckBox1);
     CheckBox2->setChecked(f.CheckBox2);
     CheckBox4->setChecked(f.CheckBox4);
-    grid1->setRowCount(static_cast<int>(f.grid1.size()));
-    for (int row = 0; row < grid1->rowCount(); ++row) {
-        grid1->setItem(row, 0, new QTableWidgetItem(Q(f.grid1[row].name)));
-        grid1->setItem(row, 1, new QTableWidgetItem(Q(f.grid1[row].value)));
-    }
-    scname->setCurrentText(Q(wizard_.schemaName));
+    static_cast<CustomPage*>(Custom)->ShowSchema();
 }
 
 void TForm1::ControlsToFields() {
@@ -343,14 +315,7 @@ void TForm1::ControlsToFields() {
     f.CheckBox1 = CheckBox1->isChecked();
     f.CheckBox2 = CheckBox2->isChecked();
     f.CheckBox4 = CheckBox4->isChecked();
-    f.grid1.assign(grid1->rowCount(), CustomRow{});
-    for (int row = 0; row < grid1->rowCount(); ++row) {
-        for (int column = 0; column < 2; ++column) {
-            if (QTableWidgetItem* item = grid1->item(row, column)) {
-                (column == 0 ? f.grid1[row].name : f.grid1[row].value) = item->text().toStdString();
-            }
-        }
-    }
+    // The custom grid edits the fields itself.
     wizard_.schemaName = scname->currentText().toStdString();
 }
 
@@ -360,7 +325,8 @@ void TForm1::FormCreate() {
     }
     try {
         setWindowTitle(Q(StartUp::Caption(wizard_)));
-        // The schema list, the grid's column widths and the start-up read join here.
+        // The start-up read joins here.
+        CustomSchemas::FillSchemaList(wizard_);
         SettingsDefaults::GetDefaults(wizard_);
         PageControl101->setCurrentWidget(TabSheet1);
     } catch (const ZendalError&) {

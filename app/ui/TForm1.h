@@ -6,6 +6,7 @@
 #include "app/ui/QtClipboardPort.h"
 #include "app/ui/QtMessagePort.h"
 #include "app/ui/QtStatusPort.h"
+#include "custom/ui/MetaGrid.h"
 
 class QCheckBox;
 class QComboBox;
@@ -65,7 +66,7 @@ class TForm1 : public QMainWindow {
     QLineEdit* Edit3;      // reply-to address
     QLineEdit* Edit2;      // revisit
     QCheckBox* CheckBox1;  // pragma
-    QTableWidget* grid1;   // custom meta tags
+    MetaGrid* grid1;       // custom meta tags
     QComboBox* scname;     // schema selector
     QCheckBox* CheckBox3;  // auto size
     QCheckBox* CheckBox6;  // protect name

@@ -63,6 +63,8 @@ class ReadingSettings : public Settings, public testing::WithParamInterface<Read
 TEST_P(ReadingSettings, AppliesEachValuePresent) {
     const ReadCase& c = GetParam();
     Open(kHeader + c.values);
+    wizard_.programFolder = dir_.Path().string() + "/";
+    dir_.Write("schemas/dublin.zds", "2,5\r\n");  // the stored schema is loaded
     wizard_.ruleBase = {"r", "b", "k", "d"};
     SettingsDefaults::GetDefaults(wizard_);
     EXPECT_EQ(wizard_.fields.CheckBox2, c.backup);

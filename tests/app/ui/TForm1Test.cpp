@@ -50,7 +50,7 @@ class TForm1Test : public QObject {
         QVERIFY(!form.findChild<QCheckBox*>("CheckBox1")->isChecked());
         QVERIFY(form.findChild<QCheckBox*>("CheckBox2")->isChecked());
         QVERIFY(!form.findChild<QCheckBox*>("CheckBox4")->isChecked());
-        QCOMPARE(form.grid1->rowCount(), 4);
+        QCOMPARE(form.grid1->model()->rowCount(), 4);
     }
 
     void enterDoesNotBreakTheKeyWords() {
@@ -77,6 +77,8 @@ class TForm1Test : public QObject {
         zendal::DocumentWindow document(page.toStdString(), messages_);
         form.wizard().host = &document;
         form.wizard().settings = &settings;
+        form.wizard().programFolder = home;  // its schemas folder is listed
+        QVERIFY(QDir().mkpath(QString::fromStdString(home + "schemas")));
         form.FormCreate();
         QCOMPARE(form.windowTitle(), QStringLiteral("Zendal - ") + page);
         QCOMPARE(form.statusPort().PanelText(zendal::StatusPort::StatePanel), std::string("Ready"));
