@@ -16,6 +16,8 @@ const std::vector<CliCommand>& Commands() {
         {"dct", "dct build WORDLIST OUT", "compile a word list into a dictionary file", RunDct},
         {"read", "read FILE... [FIELD OPTIONS]", "Read the title and meta tags of pages", RunRead},
         {"schema", "schema list | schema show NAME | schema save NAME [--custom NAME=VALUE]... | schema delete NAME", "Lists, shows, saves or deletes the custom meta tag schemas", RunSchema},
+        {"keywords", "keywords FILE [--top N] [--bodychk N]", "prints the key word generator's list of FILE", RunKeywords},
+        {"merge-keywords", "merge-keywords --keywords T WORD...", "merges chosen key words into the key words T", RunMergeKeywords},
     };
     return commands;
 }

@@ -11,5 +11,7 @@ int RunSpell(CliContext& context);
 int RunTokens(CliContext& context);
 int RunRead(CliContext& context);
 int RunSchema(CliContext& context);  // cli/SchemaCommand.cpp
+int RunKeywords(CliContext& context);       // cli/KeywordsCommand.cpp
+int RunMergeKeywords(CliContext& context);  // cli/MergeKeywordsCommand.cpp
 
 }  // namespace zendal::cli

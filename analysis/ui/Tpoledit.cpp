@@ -65,6 +65,7 @@ Tpoledit::Tpoledit(SettingsStore& store, MessagePort& messages, HelpPort* help, 
     connect(close, &QPushButton::clicked, this, &Tpoledit::Button1Click);
     connect(helpButton, &QPushButton::clicked, this, &Tpoledit::Button3Click);
     update->setDefault(true);
+    update->setFocus();  // first in the tab order: it has the focus when the window opens
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);

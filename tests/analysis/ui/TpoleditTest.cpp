@@ -64,6 +64,15 @@ class TpoleditTest : public QObject {
         window.findChild<QPushButton*>("Button3")->click();
         QCOMPARE(help.contexts, std::vector<int>{20});
     }
+
+    void updateHasTheFocusWhenOpened() {
+        test::MemorySettingsStore store = StoredZeros();
+        test::ScriptedMessagePort messages;
+        Tpoledit window(store, messages, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.focusWidget(), window.findChild<QPushButton*>("Button2"));
+    }
 };
 
 QTEST_MAIN(TpoleditTest)

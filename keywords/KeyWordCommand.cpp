@@ -1,0 +1,71 @@
+#include "keywords/KeyWordCommand.h"
+
+#include <unordered_set>
+
+#include "app/CommaText.h"
+#include "app/IntegerText.h"
+#include "app/Wizard.h"
+#include "app/WordComparison.h"
+#include "keywords/KeyWordGenerator.h"
+
+namespace zendal {
+
+namespace {
+
+bool IsMultipleSelection(const std::string& name) {
+    std::string upper = name;
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 32);
+        }
+    }
+    return upper == Wizard::kMultipleSelection;
+}
+
+}  // namespace
+
+void KeyWordCommand::SpeedButton9Click(Wizard& wizard, const ShowModal& showModal) {
+    if (IsMultipleSelection(wizard.activeDocument)) {
+        wizard.messages.Error("Cannot Perform Action on Multiple Files.");
+        return;
+    }
+    try {
+        KeyWordGenerator generator(wizard.programFolder, wizard.messages, wizard.status,
+                                   wizard.settings, wizard.help);
+        generator.FormCreate();
+        generator.SetBodyCheckLimit(BodyCheckLimit(wizard.ruleBase.bodychk));
+        generator.Run(wizard.fileList.empty() ? std::string() : wizard.fileList.front());
+        if (showModal) {
+            showModal(generator);
+        }
+        if (!generator.ChosenKeyWords().empty()) {
+            wizard.fields.edit22 = Merge(wizard.fields.edit22, generator.ChosenKeyWords());
+        }
+    } catch (const ZendalError& error) {
+        wizard.messages.Error(error.Message());
+    }
+}
+
+int KeyWordCommand::BodyCheckLimit(const std::string& bodyCheckCount) {
+    int count = IntegerText::Parse(bodyCheckCount);
+    return count > 0 ? count : kDefaultBodyCheckLimit;
+}
+
+std::string KeyWordCommand::Merge(const std::string& keyWords,
+                                  const std::vector<std::string>& chosen) {
+    std::unordered_set<std::string> present;
+    for (const std::string& word : CommaText::Split(keyWords)) {
+        present.insert(WordComparison::SortKey(word));
+    }
+    std::string merged = keyWords;
+    for (auto word = chosen.rbegin(); word != chosen.rend(); ++word) {
+        if (present.count(WordComparison::SortKey(*word)) > 0) {
+            continue;
+        }
+        // Byte-wise: anything but an empty text, a single blank or a leading control character.
+        merged = merged > " " ? *word + "," + merged : *word;
+    }
+    return merged;
+}
+
+}  // namespace zendal

@@ -1,0 +1,266 @@
+#include "keywords/ui/TKWGenForm.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace zendal {
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+TKWGenForm::TKWGenForm(KeyWordGenerator& generator, QWidget* parent)
+    : QDialog(parent), generator_(generator) {
+    setObjectName("KWGenForm");
+    setWindowTitle("Zendal Key Word Generator");
+    setModal(true);
+
+    PageControl1_ = new QTabWidget(this);
+    PageControl1_->setObjectName("PageControl1");
+    PageControl1_->addTab(KeyWordsPage(), "Key Words");
+    PageControl1_->addTab(SetupPage(), "Setup");
+
+    auto* close = new QPushButton("&Close", this);
+    close->setObjectName("Button1");
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* help = new QPushButton("&Help", this);
+    help->setObjectName("Button2");
+    connect(help, &QPushButton::clicked, this, &TKWGenForm::Button2Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addWidget(help);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PageControl1_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // What the window's creation adds to the generator's: the first page, the top count shown.
+    PageControl1_->setCurrentIndex(0);
+    Edit1_->setValue(generator_.TopCount());
+    GroupBox1_->setTitle(Text(generator_.GroupBox1Caption()));
+    FillList();
+}
+
+QWidget* TKWGenForm::KeyWordsPage() {
+    auto* page = new QWidget;
+    page->setObjectName("TabSheet1");
+    GroupBox1_ = new QGroupBox(page);
+    GroupBox1_->setObjectName("GroupBox1");
+
+    auto* label = new QLabel(
+        "Check the words in the list and either add them to the key words tag or add them to "
+        "the Noise Words list",
+        GroupBox1_);
+    label->setObjectName("Label1");
+    label->setWordWrap(true);
+
+    ListView1_ = new QTreeWidget(GroupBox1_);
+    ListView1_->setObjectName("ListView1");
+    ListView1_->setColumnCount(3);
+    ListView1_->setHeaderLabels({"Word", "Occurences", "% of Total Words"});
+    ListView1_->setRootIsDecorated(false);
+    ListView1_->setSortingEnabled(false);
+    ListView1_->setUniformRowHeights(true);
+    ListView1_->header()->setSectionsClickable(false);
+    ListView1_->header()->setStretchLastSection(false);
+    const int widths[] = {223, 70, 95};
+    for (int column = 0; column < 3; ++column) {
+        ListView1_->setColumnWidth(column, widths[column]);
+    }
+    ListView1_->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    ListView1_->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    ListView1_->setMinimumSize(223 + 70 + 95 + 24, 260);
+
+    auto* column = new QVBoxLayout;
+    QPushButton* toKeyWords = AddButton(column, "Add Checked to Key Words", "SpeedButton1",
+                                        "Add the checked words to the keywords tag");
+    QPushButton* toNoise = AddButton(column, "Add Checked to Noise Words", "SpeedButton3",
+                                     "Add the checked words to the Noise Words List");
+    QPushButton* refresh = AddButton(column, "Refresh List", "SpeedButton2",
+                                     "Refresh the List of Words from the file");
+    column->addStretch();
+    connect(toKeyWords, &QPushButton::clicked, this, &TKWGenForm::SpeedButton1Click);
+    connect(toNoise, &QPushButton::clicked, this, &TKWGenForm::SpeedButton3Click);
+    connect(refresh, &QPushButton::clicked, this, &TKWGenForm::SpeedButton2Click);
+
+    auto* inside = new QGridLayout(GroupBox1_);
+    inside->addWidget(label, 0, 0, 1, 2);
+    inside->addWidget(ListView1_, 1, 0);
+    inside->addLayout(column, 1, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(GroupBox1_);
+    return page;
+}
+
+QWidget* TKWGenForm::SetupPage() {
+    auto* page = new QWidget;
+    page->setObjectName("TabSheet2");
+
+    auto* before = new QLabel("Find the top ", page);
+    Edit1_ = new QSpinBox(page);
+    Edit1_->setObjectName("Edit1");
+    Edit1_->setRange(KeyWordGenerator::kMinTopCount, KeyWordGenerator::kMaxTopCount);
+    Edit1_->setValue(KeyWordGenerator::kDefaultTopCount);
+    before->setBuddy(Edit1_);
+    auto* after = new QLabel("word occurences", page);
+    connect(Edit1_, &QSpinBox::valueChanged, this, &TKWGenForm::Edit1Change);
+    auto* count = new QHBoxLayout;
+    count->addWidget(before);
+    count->addWidget(Edit1_);
+    count->addWidget(after);
+    count->addStretch();
+
+    auto* noise = new QGroupBox("Noise Words", page);
+    noise->setObjectName("GroupBox2");
+    nwMemo_ = new QPlainTextEdit(noise);
+    nwMemo_->setObjectName("nwMemo");
+    nwMemo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    nwMemo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    nwMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* column = new QVBoxLayout;
+    QPushButton* load = AddButton(column, "Load Noise Words", "SpeedButton4", nullptr);
+    QPushButton* save = AddButton(column, "Save Noise Words", "SpeedButton5", nullptr);
+    column->addStretch();
+    connect(load, &QPushButton::clicked, this, &TKWGenForm::SpeedButton4Click);
+    connect(save, &QPushButton::clicked, this, &TKWGenForm::SpeedButton5Click);
+    auto* inside = new QHBoxLayout(noise);
+    inside->addWidget(nwMemo_, 1);
+    inside->addLayout(column);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(count);
+    layout->addWidget(noise, 1);
+    return page;
+}
+
+QPushButton* TKWGenForm::AddButton(QVBoxLayout* column, const char* caption, const char* name,
+                                   const char* hint) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    if (hint != nullptr) {
+        button->setToolTip(hint);
+        button->setStatusTip(hint);
+    }
+    column->addWidget(button);
+    return button;
+}
+
+void TKWGenForm::ShowModal(KeyWordGenerator& generator, QWidget* parent) {
+    TKWGenForm window(generator, parent);
+    window.exec();
+}
+
+void TKWGenForm::FillList() {
+    const std::vector<KeyWordRow>& rows = generator_.Rows();
+    const QString decimalPoint = QLocale().decimalPoint();
+    ListView1_->setUpdatesEnabled(false);
+    ListView1_->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const KeyWordRow& row : rows) {
+        auto* item = new QTreeWidgetItem(
+            {Text(row.word), Text(row.Occurences()),
+             Text(row.PercentOfTotal()).replace(QLatin1Char('.'), decimalPoint)});
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, Qt::Unchecked);
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        items.append(item);
+    }
+    ListView1_->addTopLevelItems(items);
+    ListView1_->setUpdatesEnabled(true);
+}
+
+void TKWGenForm::TakeChecks() {
+    for (int i = 0; i < ListView1_->topLevelItemCount(); ++i) {
+        generator_.SetChecked(static_cast<std::size_t>(i),
+                              ListView1_->topLevelItem(i)->checkState(0) == Qt::Checked);
+    }
+}
+
+void TKWGenForm::ShowInMemo(const std::vector<std::string>& lines) {
+    nwMemo_->setPlainText(Text(KeyWordGenerator::MemoText(lines)));
+}
+
+void TKWGenForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TKWGenForm::FormShow() {
+    setWindowTitle(Text(generator_.FormShow()));
+    GroupBox1_->setTitle(Text(generator_.GroupBox1Caption()));
+}
+
+void TKWGenForm::done(int result) {
+    if (!closed_) {
+        closed_ = true;
+        FormClose();
+    }
+    QDialog::done(result);
+}
+
+void TKWGenForm::FormClose() {
+    generator_.FormClose(Edit1_->text().toStdString());
+}
+
+void TKWGenForm::Edit1Change(int position) {
+    GroupBox1_->setTitle(Text(generator_.Edit1Change(position)));
+}
+
+void TKWGenForm::SpeedButton1Click() {
+    TakeChecks();
+    generator_.SpeedButton1Click();
+    FillList();
+}
+
+void TKWGenForm::SpeedButton2Click() {
+    generator_.SpeedButton2Click();
+    FillList();
+}
+
+void TKWGenForm::SpeedButton3Click() {
+    TakeChecks();
+    if (auto lines = generator_.SpeedButton3Click(nwMemo_->toPlainText().toStdString())) {
+        ShowInMemo(*lines);
+    }
+    FillList();
+}
+
+void TKWGenForm::SpeedButton4Click() {
+    if (auto lines = generator_.SpeedButton4Click(nwMemo_->document()->isModified())) {
+        ShowInMemo(*lines);
+        nwMemo_->document()->setModified(false);
+    }
+}
+
+void TKWGenForm::SpeedButton5Click() {
+    std::vector<std::string> lines =
+        KeyWordGenerator::MemoLines(nwMemo_->toPlainText().toStdString());
+    if (generator_.SpeedButton5Click(lines)) {
+        nwMemo_->document()->setModified(false);
+    }
+}
+
+void TKWGenForm::Button2Click() {
+    generator_.Button2Click();
+}
+
+}  // namespace zendal

@@ -1,0 +1,70 @@
+#include "keywords/WordCounter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/WordComparison.h"
+
+namespace zendal {
+namespace {
+
+// Counting as plain list searches under the word comparison, then sorting the sort keys under
+// it: the reference that the hashed counter must match.
+std::vector<CountedWord> CountByListSearch(const std::vector<std::string>& words) {
+    std::vector<CountedWord> table;
+    for (const std::string& word : words) {
+        auto found = std::find_if(table.begin(), table.end(), [&](const CountedWord& entry) {
+            return WordComparison::Equal(entry.word, word);
+        });
+        if (found == table.end()) {
+            table.push_back({word, 1});
+        } else {
+            ++found->count;
+        }
+    }
+    std::vector<std::string> keys;
+    for (const CountedWord& entry : table) {
+        keys.push_back(WordCounter::SortKey(entry));
+    }
+    std::sort(keys.begin(), keys.end(), [](const std::string& a, const std::string& b) {
+        return WordComparison::Compare(a, b) < 0;
+    });
+    std::vector<CountedWord> sorted;
+    for (const std::string& key : keys) {
+        sorted.push_back({key.substr(6), std::stoi(key.substr(0, 6))});
+    }
+    return sorted;
+}
+
+TEST(WordCounter, MatchesCountingByListSearch) {
+    const std::vector<std::string> stems = {
+        "the",  "The",  "THE",   "apple", "Apple",  "pear",   "end",    "end.",   "2000",
+        "",     "é",    "É",     "e",     "resume", "résumé", "Résumé", "straße", "STRASSE",
+        "ID=5", "id=5", "naïve", "naive", "zebra",  "Zebra",  "ß",      "ss",     "a-b",
+    };
+    std::mt19937 random(8);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<std::string> words;
+        const int n = 50 + round * 20;
+        for (int i = 0; i < n; ++i) {
+            words.push_back(stems[random() % stems.size()]);
+        }
+        WordCounter counter;
+        for (const std::string& word : words) {
+            counter.Add(word);
+        }
+        ASSERT_EQ(counter.InSortKeyOrder(), CountByListSearch(words)) << "round " << round;
+    }
+}
+
+TEST(WordCounter, SortKeyHasSixDigitsAtLeast) {
+    EXPECT_EQ(WordCounter::SortKey({"word", 12}), "000012word");
+    EXPECT_EQ(WordCounter::SortKey({"", 1234567}), "1234567");
+}
+
+}  // namespace
+}  // namespace zendal
