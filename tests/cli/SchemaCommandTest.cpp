@@ -64,7 +64,7 @@ TEST_F(SchemaCommand, SavesTheGivenRowsAsSaveDoesAndShowsThemBack) {
     EXPECT_EQ(shown.out,
               "{\"cols\": 2, \"rows\": 4, \"widths\": [64, 64], \"cells\": [[0, 1, \"subject\"], "
               "[1, 1, \"a, b\"], [0, 2, \"author\"], [1, 2, \"Me=You\"], [0, 3, \"x\"], "
-              "[1, 3, \"line\\none\"]]}\n");
+              "[1, 3, \"line\\u000aone\"]]}\n");
 
     auto empty = Run({"schema", "save", "empty"});
     EXPECT_EQ(empty.status, 0);
