@@ -57,9 +57,12 @@ QComboBox* DropDown(const char* name, const std::vector<std::string>& items, QWi
     auto* box = Named(new QComboBox(parent), name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
     for (const std::string& item : items) {
-        box->addItem(Q(item));
+        texts << Q(item);
     }
+    box->addItems(texts);
     return box;
 }
 

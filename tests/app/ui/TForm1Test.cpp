@@ -432,6 +432,22 @@ class TForm1Test : public QObject {
         QCOMPARE(messages_.Texts(), std::vector<std::string>{"No File Selected."});
     }
 
+    void refreshPicksUpTheDocumentOpenedSince() {
+        Bench bench(messages_);
+        zendal::DocumentWindow document(std::string(), messages_);
+        bench.form.wizard().host = &document;
+        bench.form.FormCreate();
+        QCOMPARE(messages_.Texts(), std::vector<std::string>{"Could not start HomeSite ."});
+        messages_.shown.clear();
+        const QString page = bench.dir.filePath(QStringLiteral("page.html"));
+        QVERIFY(QFile::copy(QStringLiteral(ZENDAL_TEST_DATA_DIR "/app/page.html"), page));
+        QVERIFY(document.Open(page.toStdString()));
+        Button(bench.form, "SpeedButton2")->click();
+        QCOMPARE(messages_.Texts(), std::vector<std::string>{"File Refreshed Successfully!"});
+        QCOMPARE(bench.form.windowTitle(), QStringLiteral("Zendal - ") + page);
+        QCOMPARE(bench.form.Titlebox->text(), QStringLiteral("Garden tools"));
+    }
+
     void commandsNotBuiltYetSaySo() {
         Bench bench(messages_);
         for (const char* name : {"SpeedButton4", "SpeedButton5", "Button32", "Button34"}) {
