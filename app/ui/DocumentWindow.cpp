@@ -2,14 +2,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProcess>
-#include <QToolBar>
 
+#include "app/DesktopEntry.h"
 #include "app/DocumentCodec.h"
 #include "app/EHostFailure.h"
 #include "app/MessagePort.h"
@@ -36,37 +36,136 @@ DocumentWindow::CloseAnswer AskWithBox(QWidget* parent, const QString& fileName)
 }  // namespace
 
 DocumentWindow::DocumentWindow(const std::string& path, MessagePort& messages, QWidget* parent)
-    : QMainWindow(parent), file_(path), messages_(messages), editor_(new QPlainTextEdit(this)) {
+    : QMainWindow(parent),
+      // Without a document the file host stands on the working folder, which it cannot load.
+      file_(path.empty() ? std::string(".") : path),
+      messages_(messages),
+      editor_(new QPlainTextEdit(this)),
+      hasDocument_(!path.empty()) {
+    applicationsFolder = DesktopEntry::UserApplicationsFolder();
     setObjectName(QStringLiteral("DocumentWindow"));
     askToSave = [this](const QString& fileName) { return AskWithBox(this, fileName); };
-
+    askForFile = [this](bool forSaving) {
+        const QString filter =
+            QStringLiteral("HTML pages (*.html *.htm *.shtml *.cfm);;All files (*)");
+        return forSaving ? QFileDialog::getSaveFileName(this, QStringLiteral("Save Page As"),
+                                                        QString(), filter)
+                         : QFileDialog::getOpenFileName(this, QStringLiteral("Open Page"),
+                                                        QString(), filter);
+    };
     editor_->setObjectName(QStringLiteral("editor"));
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setCentralWidget(editor_);
-    if (file_.Loaded()) {
-        editor_->setPlainText(
-            QString::fromStdString(DocumentCodec::WithLineBreaks(file_.Text(), LineBreaks::LF)));
-    } else {
-        // Nothing to show, and nothing that could be saved over a file that exists.
-        editor_->setReadOnly(true);
-    }
-    editor_->document()->setModified(false);
     connect(editor_->document(), &QTextDocument::modificationChanged, this,
             &DocumentWindow::UpdateTitle);
 
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* save = fileMenu->addAction(QStringLiteral("&Save"), this, [this] { Save(); });
-    save->setShortcut(QKeySequence::Save);
-    save->setEnabled(file_.Loaded());
-    QAction* close = fileMenu->addAction(QStringLiteral("&Close"), this, &QWidget::close);
+    fileMenu->setObjectName(QStringLiteral("FileMenu"));
+    QAction* open = fileMenu->addAction(QStringLiteral("&Open..."), this, [this] {
+        const QString chosen = askForFile(false);
+        if (!chosen.isEmpty()) {
+            Open(chosen.toStdString());
+        }
+    });
+    open->setObjectName(QStringLiteral("Open"));
+    open->setShortcut(QKeySequence::Open);
+    saveAction_ = fileMenu->addAction(QStringLiteral("&Save"), this, [this] { Save(); });
+    saveAction_->setObjectName(QStringLiteral("Save"));
+    saveAction_->setShortcut(QKeySequence::Save);
+    saveAsAction_ = fileMenu->addAction(QStringLiteral("Save &As..."), this, [this] {
+        const QString chosen = askForFile(true);
+        if (!chosen.isEmpty()) {
+            SaveAs(chosen.toStdString());
+        }
+    });
+    saveAsAction_->setObjectName(QStringLiteral("SaveAs"));
+    saveAsAction_->setShortcut(QKeySequence::SaveAs);
+    reloadAction_ = fileMenu->addAction(QStringLiteral("&Reload"), this, [this] { Reload(); });
+    reloadAction_->setObjectName(QStringLiteral("Reload"));
+    reloadAction_->setShortcut(QKeySequence::Refresh);
+    fileMenu->addSeparator();
+    QAction* close =
+        fileMenu->addAction(QStringLiteral("&Close"), this, [this] { CloseDocument(); });
+    close->setObjectName(QStringLiteral("Close"));
     close->setShortcut(QKeySequence::Close);
-
     resize(720, 560);
+    ShowFile();
+}
+
+void DocumentWindow::ShowFile() {
+    const bool loaded = hasDocument_ && file_.Loaded();
+    if (loaded) {
+        editor_->setPlainText(
+            QString::fromStdString(DocumentCodec::WithLineBreaks(file_.Text(), LineBreaks::LF)));
+    } else {
+        editor_->clear();
+    }
+    // Nothing to show, and nothing that could be saved over a file that exists.
+    editor_->setReadOnly(!loaded);
+    editor_->document()->setModified(false);
+    saveAction_->setEnabled(loaded);
+    saveAsAction_->setEnabled(loaded);
+    reloadAction_->setEnabled(hasDocument_);
     UpdateTitle();
 }
 
+bool DocumentWindow::MayDropChanges() {
+    if (!hasDocument_ || !IsModified()) {
+        return true;
+    }
+    const QString name = QFileInfo(QString::fromStdString(file_.FILENAME())).fileName();
+    const CloseAnswer answer = askToSave(name);
+    return answer == CloseAnswer::Discard || (answer == CloseAnswer::Save && Save());
+}
+
+bool DocumentWindow::Open(const std::string& path) {
+    if (!MayDropChanges()) {
+        return false;
+    }
+    file_ = FileHost(path);
+    hasDocument_ = true;
+    if (!file_.Loaded()) {
+        messages_.Error("Cannot open file " + file_.FILENAME());
+    }
+    ShowFile();
+    return true;
+}
+
+bool DocumentWindow::Reload() {
+    return hasDocument_ && Open(file_.FILENAME());
+}
+
+bool DocumentWindow::CloseDocument() {
+    if (!MayDropChanges()) {
+        return false;
+    }
+    hasDocument_ = false;
+    ShowFile();
+    return true;
+}
+
+bool DocumentWindow::SaveAs(const std::string& path) {
+    if (!hasDocument_ || !file_.Loaded()) {
+        return false;
+    }
+    try {
+        file_.InsertText(EditorText(), true);
+        file_.SaveTo(path);
+    } catch (const ZendalError& e) {
+        messages_.Error(e.Message());
+        return false;
+    }
+    file_ = FileHost(path);
+    ShowFile();
+    return true;
+}
+
 void DocumentWindow::UpdateTitle() {
+    if (!hasDocument_) {
+        setWindowTitle(QStringLiteral("No document - Zendal"));
+        return;
+    }
     const QString name = QFileInfo(QString::fromStdString(file_.FILENAME())).fileName();
     setWindowTitle((IsModified() ? QStringLiteral("*") : QString()) + name +
                    QStringLiteral(" - Zendal"));
@@ -77,8 +176,8 @@ bool DocumentWindow::IsModified() const {
 }
 
 void DocumentWindow::RequireDocument() const {
-    if (closed_) {
-        throw EHostFailure("The document window is closed");
+    if (!hasDocument_) {
+        throw EHostFailure("The document window has no document");
     }
 }
 
@@ -138,19 +237,13 @@ void DocumentWindow::endupdate() {
     }
 }
 
-void DocumentWindow::AddAppToolbutton(const std::string& toolbar, const std::string& program,
+void DocumentWindow::AddAppToolbutton(const std::string&, const std::string& program,
                                       const std::string&, const std::string& hint) {
-    RequireDocument();
-    const QString name = QString::fromStdString(toolbar);
-    auto* bar = findChild<QToolBar*>(name);
-    if (bar == nullptr) {
-        bar = addToolBar(name);
-        bar->setObjectName(name);
+    try {
+        DesktopEntry::Install(applicationsFolder, program, hint);
+    } catch (const ZendalError& e) {
+        throw EHostFailure(e.Message());
     }
-    const QString programFile = QString::fromStdString(program);
-    QAction* button = bar->addAction(QFileInfo(programFile).baseName(), this,
-                                     [programFile] { QProcess::startDetached(programFile, {}); });
-    button->setToolTip(QString::fromStdString(hint));
 }
 
 bool DocumentWindow::Save() {
@@ -166,15 +259,11 @@ bool DocumentWindow::Save() {
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
-    if (IsModified()) {
-        const QString name = QFileInfo(QString::fromStdString(file_.FILENAME())).fileName();
-        CloseAnswer answer = askToSave(name);
-        if (answer == CloseAnswer::Cancel || (answer == CloseAnswer::Save && !Save())) {
-            event->ignore();
-            return;
-        }
+    if (!MayDropChanges()) {
+        event->ignore();
+        return;
     }
-    closed_ = true;
+    hasDocument_ = false;
     event->accept();
 }
 

@@ -8,22 +8,25 @@
 #include "app/FileHost.h"
 #include "app/Host.h"
 
+class QAction;
 class QPlainTextEdit;
 
 namespace zendal {
 
 class MessagePort;
 
-// The built-in host editor: a window that shows one document file in a plain-text editor. It
-// saves with Ctrl+S in the encoding and line-break style the file was read in, atomically; its
-// title carries the file name and marks unsaved changes; closing unsaved work asks first. Once
-// closed it has no active document, and every host call fails.
+// The built-in host editor: a window that shows one document file in a plain-text editor. Its
+// File menu opens, saves (Ctrl+S, in the encoding and line-break style the file was read in,
+// atomically), saves under another name, reloads and closes the document; its title carries the
+// file name and marks unsaved changes; closing or replacing unsaved work asks first. Without a
+// document (none given, or closed) every member of the active document fails.
 class DocumentWindow : public QMainWindow, public Host {
     Q_OBJECT
 
   public:
     enum class CloseAnswer { Save, Discard, Cancel };
 
+    // An empty path opens the window without a document.
     DocumentWindow(const std::string& path, MessagePort& messages, QWidget* parent = nullptr);
 
     // Host
@@ -33,22 +36,35 @@ class DocumentWindow : public QMainWindow, public Host {
     void SelectAll() override;
     void InsertText(const std::string& text, bool replaceSelection) override;
     void endupdate() override;
-    // Adds a button that starts the program to the named tool bar (made when missing).
+    // Installs a desktop entry that starts the program (applications menu, "Open With" for
+    // HTML pages) into applicationsFolder; throws EHostFailure when it cannot be written.
     void AddAppToolbutton(const std::string& toolbar, const std::string& program,
                           const std::string& iconFile, const std::string& hint) override;
 
     // Saves the text into the file; false (after an error box) when it cannot.
     bool Save();
+    // Each asks first about unsaved changes and returns false when the user keeps them.
+    bool Open(const std::string& path);
+    bool Reload();
+    bool CloseDocument();
+    // Saves the text under another name, which becomes the document's name.
+    bool SaveAs(const std::string& path);
+    bool HasDocument() const { return hasDocument_; }
     bool IsModified() const;
     QPlainTextEdit* editor() const { return editor_; }
     // Asked when unsaved work is about to be closed; a question box unless replaced.
     std::function<CloseAnswer(const QString& fileName)> askToSave;
+    // Asked for a file name by Open and Save As; a file dialog unless replaced.
+    std::function<QString(bool forSaving)> askForFile;
+    std::string applicationsFolder;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void UpdateTitle();
+    void ShowFile();
+    bool MayDropChanges();
     void RequireDocument() const;
     std::string EditorText() const;
     QTextCursor& UpdateCursor();
@@ -58,7 +74,10 @@ class DocumentWindow : public QMainWindow, public Host {
     QPlainTextEdit* editor_;
     QTextCursor updateCursor_;
     bool inUpdate_ = false;
-    bool closed_ = false;
+    bool hasDocument_ = false;
+    QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* reloadAction_ = nullptr;
 };
 
 }  // namespace zendal

@@ -1,29 +1,38 @@
 #include "app/ui/TForm1.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <exception>
 
+#include "analysis/RuleBaseCommand.h"
+#include "analysis/ui/AnalysisPage.h"
+#include "analysis/ui/Tpoledit.h"
+#include "app/EHostFailure.h"
 #include "app/FieldLists.h"
 #include "app/SettingsDefaults.h"
 #include "app/StartUp.h"
 #include "app/ZendalError.h"
 #include "custom/CustomSchemas.h"
 #include "custom/ui/CustomPage.h"
-#include "custom/ui/MetaGrid.h"
+#include "keywords/KeyWordCommand.h"
+#include "keywords/ui/TKWGenForm.h"
 
 namespace zendal {
 
@@ -39,39 +48,63 @@ T* Named(T* widget, const char* name) {
     return widget;
 }
 
+void Hint(QWidget* widget, const char* hint) {
+    widget->setToolTip(QString::fromUtf8(hint));
+    widget->setStatusTip(QString::fromUtf8(hint));
+}
+
 QComboBox* DropDown(const char* name, const std::vector<std::string>& items, QWidget* parent) {
     auto* box = Named(new QComboBox(parent), name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
     for (const std::string& item : items) {
-        box->addItem(Q(item));
+        texts << Q(item);
     }
+    box->addItems(texts);
     return box;
 }
 
 QPlainTextEdit* TextBox(const char* name, QWidget* parent) {
     auto* box = Named(new QPlainTextEdit(parent), name);
     box->setTabChangesFocus(true);
-    box->setFixedHeight(64);
+    box->setMinimumHeight(box->fontMetrics().lineSpacing() * 4 + 12);
     return box;
 }
 
-// The fixed text on the right of a page.
-QLabel* InfoPanel(const QStringList& lines, QWidget* parent) {
-    auto* panel = new QLabel(lines.join(QLatin1Char('\n')), parent);
+// The fixed text on the right of a page, on the tool-tip colours like the other pages' panels.
+QLabel* InfoPanel(const char* name, const QStringList& lines, QWidget* parent) {
+    auto* panel = Named(new QLabel(lines.join(QLatin1Char('\n')), parent), name);
     panel->setWordWrap(true);
     panel->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setMargin(6);
-    panel->setFixedWidth(210);
+    panel->setMargin(8);
+    panel->setAutoFillBackground(true);
+    QPalette tip = panel->palette();
+    tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
+    tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
+    panel->setPalette(tip);
+    panel->setMinimumWidth(200);
+    panel->setMaximumWidth(260);
     return panel;
 }
 
-// A page: its fields on the left, its info panel on the right.
-QHBoxLayout* PageLayout(QWidget* page) {
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(6, 6, 6, 6);
-    return layout;
+// A page: its fields and info panel side by side over its tool bar, which is returned.
+QWidget* PageFrame(QWidget* page, QWidget* fields, QLabel* info, const char* barName) {
+    auto* column = new QVBoxLayout(page);
+    auto* row = new QHBoxLayout;
+    row->addWidget(fields, 1);
+    row->addWidget(info);
+    column->addLayout(row, 1);
+    auto* bar = Named(new QWidget(page), barName);
+    auto* buttons = new QHBoxLayout(bar);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(bar);
+    return bar;
+}
+
+void EndBar(QWidget* bar) {
+    static_cast<QHBoxLayout*>(bar->layout())->addStretch();
 }
 
 // A field with its note underneath, as one row of a form.
@@ -83,7 +116,7 @@ QWidget* WithNote(QWidget* field, const char* note, QWidget* parent) {
     auto* text = new QLabel(QString::fromUtf8(note), row);
     text->setWordWrap(true);
     QFont small = text->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
+    small.setPointSizeF(small.pointSizeF() * 0.9);
     text->setFont(small);
     field->setParent(row);
     layout->addWidget(field);
@@ -91,19 +124,24 @@ QWidget* WithNote(QWidget* field, const char* note, QWidget* parent) {
     return row;
 }
 
-void SetComboText(QComboBox* box, const std::string& text) {
-    box->setCurrentText(Q(text));
-}
-
 }  // namespace
 
 TForm1::TForm1(MessagePort* messages, QWidget* parent)
     : QMainWindow(parent),
       messages_(this),
-      wizard_(messages != nullptr ? *messages : messages_, status_) {
+      helpWindow_(this),
+      wizard_(messages != nullptr ? *messages : messages_, status_),
+      read_(wizard_),
+      analysis_(wizard_) {
     setObjectName(QStringLiteral("Form1"));
     wizard_.clipboard = &clipboard_;
+    wizard_.help = &helpWindow_;
+    analysis_.showAnalysisPage = [this] { ShowPage(TabSheet12); };
     setWindowTitle(QString::fromUtf8(kDesignCaption));
+    // A fixed-size border with the system menu and the minimise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     PageControl101 = Named(new QTabWidget(this), "PageControl101");
     setCentralWidget(PageControl101);
@@ -112,6 +150,8 @@ TForm1::TForm1(MessagePort* messages, QWidget* parent)
     BuildCustomPage();
     BuildGeneratePage();
     BuildAnalysisPage();
+    BuildMenu();
+    connect(PageControl101, &QTabWidget::currentChanged, this, &TForm1::PageEntered);
 
     StatusBar1 = Named(new QStatusBar(this), "StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
@@ -119,55 +159,114 @@ TForm1::TForm1(MessagePort* messages, QWidget* parent)
     status_.Attach(StatusBar1);
 
     FieldsToControls();
-    // A fixed-size window, centred on the screen.
-    setFixedSize(800, 560);
+    const QSize size = sizeHint().expandedTo(QSize(820, 580));
+    setFixedSize(size);
     if (QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
 }
 
+TForm1::~TForm1() = default;
+
+QToolButton* TForm1::AddButton(QWidget* bar, const char* caption, const char* name,
+                               const char* hint, void (TForm1::*handler)()) {
+    auto* button = Named(new QToolButton(bar), name);
+    button->setText(QString::fromUtf8(caption));
+    Hint(button, hint);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->layout()->addWidget(button);
+    if (handler != nullptr) {
+        connect(button, &QToolButton::clicked, this, handler);
+    }
+    return button;
+}
+
+QAction* TForm1::AddItem(QMenu* menu, const char* caption, const char* name, const char* hint,
+                         const std::function<void()>& handler) {
+    QAction* item = menu->addAction(QString::fromUtf8(caption));
+    item->setObjectName(QString::fromLatin1(name));
+    if (hint != nullptr) {
+        item->setStatusTip(QString::fromUtf8(hint));
+        item->setToolTip(QString::fromUtf8(hint));
+    }
+    connect(item, &QAction::triggered, this, handler);
+    return item;
+}
+
 void TForm1::BuildKeyWordsPage() {
     TabSheet1 = Named(new QWidget, "TabSheet1");
     PageControl101->addTab(TabSheet1, QStringLiteral("1. Key Words && Desc"));
-    QHBoxLayout* page = PageLayout(TabSheet1);
-    auto* group = new QGroupBox(QStringLiteral("Key Words && Description"), TabSheet1);
+    auto* group =
+        Named(new QGroupBox(QStringLiteral("Key Words && Description"), TabSheet1), "GroupBox1");
     auto* fields = new QVBoxLayout(group);
     edit22 = TextBox("edit22", group);
     edit1 = TextBox("edit1", group);
     Titlebox = Named(new QLineEdit(group), "Titlebox");
-    Titlebox->setToolTip(QStringLiteral("Title of the document"));
+    Hint(Titlebox, "Title of the document");
     edit22->installEventFilter(this);
     edit1->installEventFilter(this);
-    fields->addWidget(
-        new QLabel(QStringLiteral("Key Words ( Separate words and phrases with commas)")));
+    auto* spellKeyWords = Named(new QToolButton(group), "SpeedButton4");
+    spellKeyWords->setText(QStringLiteral("Spell Check &Key Words"));
+    Hint(spellKeyWords, "Spell Check The Key words Value");
+    connect(spellKeyWords, &QToolButton::clicked, this, [this] { NotReady("Spell checking"); });
+    auto* spellDescription = Named(new QToolButton(group), "SpeedButton5");
+    spellDescription->setText(QStringLiteral("Spell Check &Description"));
+    Hint(spellDescription, "Spell Check The Description Value");
+    connect(spellDescription, &QToolButton::clicked, this, [this] { NotReady("Spell checking"); });
+
+    auto* keyWordsLabel =
+        new QLabel(QStringLiteral("Key Words ( Separate words and phrases with commas)"), group);
+    keyWordsLabel->setBuddy(edit22);
+    fields->addWidget(keyWordsLabel);
     fields->addWidget(edit22);
+    fields->addWidget(spellKeyWords, 0, Qt::AlignRight);
     fields->addWidget(new QLabel(
-        QStringLiteral("Page Description ( Use Key Words in your description for best results!)")));
+        QStringLiteral("Page Description ( Use Key Words in your description for best results!)"),
+        group));
     fields->addWidget(edit1);
-    fields->addWidget(new QLabel(
-        QStringLiteral("Title of your page (Important Element for Web Site Promotion)")));
+    fields->addWidget(spellDescription, 0, Qt::AlignRight);
+    auto* titleLabel = new QLabel(
+        QStringLiteral("Title of your page (Important Element for Web Site Promotion)"), group);
+    Hint(titleLabel, "Title of the document");
+    fields->addWidget(titleLabel);
     fields->addWidget(Titlebox);
     fields->addStretch();
-    page->addWidget(group, 1);
-    page->addWidget(InfoPanel(
-        {"", "", "The Key Words and Description page allows you to:", "", "- Enter Key Words",
-         "- Enter Description", "- Enter Page Title", "",
-         "Remember the generator checks the characters that you specify in the Body Check "
-         "count.The default is the first 1000. Values up to the entire content size are "
-         "acceptable.",
-         "",
-         "You can change the Rule Base that controls the Body Check count on the Optional Tag "
-         "Analysis page."},
-        TabSheet1));
+
+    QWidget* bar = PageFrame(
+        TabSheet1, group,
+        InfoPanel("Info1",
+                  {"", "", "The Key Words and Description page allows you to:", "",
+                   "- Enter Key Words", "- Enter Description", "- Enter Page Title", "",
+                   "Remember the generator checks the characters that you specify in the Body "
+                   "Check count.The default is the first 1000. Values up to the entire content "
+                   "size are acceptable.",
+                   "",
+                   "You can change the Rule Base that controls the Body Check count on the "
+                   "Optional Tag Analysis page."},
+                  TabSheet1),
+        "ToolBar1");
+    AddButton(bar, "Refresh to Active Page", "SpeedButton2", "Refresh to ColdFusion Active Page",
+              &TForm1::SpeedButton2Click);
+    AddButton(bar, "Key Words", "SpeedButton9", "Execute", &TForm1::SpeedButton9Click);
+    AddButton(bar, "Read Html", "Button15", "Read Properties from HTML", &TForm1::Button15Click);
+    AddButton(bar, "Clear All", "SpeedButton8", "Clear all current values",
+              &TForm1::SpeedButton8Click);
+    AddButton(bar, "Next", "savekeywds", "Save these values and continue",
+              &TForm1::savekeywdsClick);
+    connect(AddButton(bar, "Help", "button14", "Help", nullptr), &QToolButton::clicked, this,
+            [this] { ShowHelp(1); });
+    AddButton(bar, "About", "SpeedButton15", "About Zendal - HomeSite Edition",
+              &TForm1::SpeedButton15Click);
+    EndBar(bar);
 }
 
 void TForm1::BuildOptionsPage() {
     TabSheet2 = Named(new QWidget, "TabSheet2");
     PageControl101->addTab(TabSheet2, QStringLiteral("2. Options"));
-    QHBoxLayout* page = PageLayout(TabSheet2);
-    auto* group = new QGroupBox(QStringLiteral("Meta Options"), TabSheet2);
+    auto* group = Named(new QGroupBox(QStringLiteral("Meta Options"), TabSheet2), "GroupBox2");
     auto* form = new QFormLayout(group);
-    form->setVerticalSpacing(3);
+    form->setVerticalSpacing(4);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     Edit4 = Named(new QLineEdit(group), "Edit4");
     ComboBox1 = DropDown("ComboBox1", FieldLists::Robots(), group);
     ComboBox1->setMaxVisibleItems(6);
@@ -179,14 +278,13 @@ void TForm1::BuildOptionsPage() {
     ComboBox4 = DropDown("ComboBox4", FieldLists::Classification(), group);
     Edit3 = Named(new QLineEdit(group), "Edit3");
     Edit2 = Named(new QLineEdit(group), "Edit2");
-    Edit2->setToolTip(
-        QStringLiteral(" Instructs search engine crawlers when to return (Default: 30 Days) "));
+    Hint(Edit2, " Instructs search engine crawlers when to return (Default: 30 Days) ");
     CheckBox1 = Named(new QCheckBox(QStringLiteral("Use Pragma (Browser Cache = FALSE)"), group),
                       "CheckBox1");
-    CheckBox1->setToolTip(QStringLiteral("Forces browser to reload the page versus using cache"));
+    Hint(CheckBox1, "Forces browser to reload the page versus using cache");
 
     auto* robots = new QLabel(QStringLiteral("S-BOTS"), group);
-    robots->setToolTip(QStringLiteral("Robot-Text"));
+    Hint(robots, "Robot-Text");
     form->addRow(QStringLiteral("Generator"), Edit4);
     form->addRow(robots, ComboBox1);
     form->addRow(QStringLiteral("Distribution"), ComboBox3);
@@ -213,67 +311,362 @@ void TForm1::BuildOptionsPage() {
                           "The Pragma  tag tells the browser to load a fresh page versus using "
                           "CACHE",
                           group));
-    page->addWidget(group, 1);
-    page->addWidget(InfoPanel(
-        {"", "", "The Options Page allows you to set:", "",
-         "Document Properties, Search Engine Settings, Rights Management, rules and properties, "
-         "and Browser Properties.",
-         "", "Press the Help button for full Tag Descriptions.", "",
-         "If you are unsure of what you want to set s-bots Robots) at follow this simple rule:", "",
-         "If you want the robot to index the page ALL if you do not NOINDEX.", "",
-         "Do not forget to use the Copyright Tag!"},
-        TabSheet2));
+
+    QWidget* bar = PageFrame(
+        TabSheet2, group,
+        InfoPanel("Info2",
+                  {"", "", "The Options Page allows you to set:", "",
+                   "Document Properties, Search Engine Settings, Rights Management, rules and "
+                   "properties, and Browser Properties.",
+                   "", "Press the Help button for full Tag Descriptions.", "",
+                   "If you are unsure of what you want to set s-bots Robots) at follow this "
+                   "simple rule:",
+                   "", "If you want the robot to index the page ALL if you do not NOINDEX.", "",
+                   "Do not forget to use the Copyright Tag!"},
+                  TabSheet2),
+        "ToolBar2");
+    AddButton(bar, "Read Html", "rhtmlopt", "Read HTML Properties", &TForm1::rhtmloptClick);
+    AddButton(bar, "Clear All", "SpeedButton7", "Clear All current values",
+              &TForm1::SpeedButton7Click);
+    connect(AddButton(bar, "Custom", "SpeedButton11", "Edit", nullptr), &QToolButton::clicked, this,
+            [this] { ShowPage(Custom); });
+    connect(AddButton(bar, "Next", "SaveOpt", "Save Values and Continue", nullptr),
+            &QToolButton::clicked, this, [this] { ShowPage(TabSheet5); });
+    connect(AddButton(bar, "Help", "Button12", "Help", nullptr), &QToolButton::clicked, this,
+            [this] { ShowHelp(2); });
+    EndBar(bar);
 }
 
 void TForm1::BuildCustomPage() {
-    auto* page = new CustomPage(wizard_);
-    Custom = page;
+    customPage_ = new CustomPage(wizard_);
+    Custom = customPage_;
     PageControl101->addTab(Custom, QStringLiteral("2.a Custom Meta Tags"));
-    grid1 = page->Grid();
-    scname = page->SchemaSelector();
-    CheckBox3 = page->findChild<QCheckBox*>("CheckBox3");
-    CheckBox6 = page->findChild<QCheckBox*>("CheckBox6");
+    grid1 = customPage_->Grid();
+    scname = customPage_->SchemaSelector();
+    CheckBox3 = customPage_->findChild<QCheckBox*>("CheckBox3");
+    CheckBox6 = customPage_->findChild<QCheckBox*>("CheckBox6");
+    connect(customPage_->ReadHtmlButton(), &QToolButton::clicked, this,
+            &TForm1::SpeedButton14Click);
+    connect(customPage_->NextButton(), &QToolButton::clicked, this,
+            [this] { ShowPage(TabSheet5); });
 }
 
 void TForm1::BuildGeneratePage() {
     TabSheet5 = Named(new QWidget, "TabSheet5");
     PageControl101->addTab(TabSheet5, QStringLiteral("3. Generate Tags"));
-    QHBoxLayout* page = PageLayout(TabSheet5);
-    auto* fields = new QVBoxLayout;
-    TagLines = Named(new QPlainTextEdit(TabSheet5), "TagLines");
+    auto* fields = new QWidget(TabSheet5);
+    auto* column = new QVBoxLayout(fields);
+    column->setContentsMargins(0, 0, 0, 0);
+    TagLines = Named(new QPlainTextEdit(fields), "TagLines");
     TagLines->setReadOnly(true);
     TagLines->setLineWrapMode(QPlainTextEdit::NoWrap);
-    CheckBox2 = Named(new QCheckBox(QStringLiteral("Create Backup Files"), TabSheet5), "CheckBox2");
-    CheckBox2->setToolTip(QStringLiteral("Select this box to create backup files"));
-    CheckBox4 =
-        Named(new QCheckBox(QStringLiteral("Remove '<meta' Blanks"), TabSheet5), "CheckBox4");
-    CheckBox4->setToolTip(QStringLiteral("Remove meta tag values which were left blank"));
+    CheckBox2 = Named(new QCheckBox(QStringLiteral("Create Backup Files"), fields), "CheckBox2");
+    Hint(CheckBox2, "Select this box to create backup files");
+    CheckBox4 = Named(new QCheckBox(QStringLiteral("Remove '<meta' Blanks"), fields), "CheckBox4");
+    Hint(CheckBox4, "Remove meta tag values which were left blank");
     auto* boxes = new QHBoxLayout;
     boxes->addWidget(CheckBox2);
     boxes->addWidget(CheckBox4);
     boxes->addStretch();
-    fields->addWidget(TagLines, 1);
-    fields->addLayout(boxes);
-    page->addLayout(fields, 1);
-    page->addWidget(InfoPanel(
-        {"Congratulations! You are almost done.", "",
-         "From this page you can set the update settings:", "", "- Create Backups",
-         "- Remove Blanks", "", "These Settings allow you to control how the update process works.",
-         "", "The Backup feature creates a backup file before the last save.", "",
-         "The Remove Blanks removes a meta tag values that were left blank "
-         "in the wizard.",
-         "", "Read the help for more information.", "", "Thanks for using Zendal!"},
-        TabSheet5));
+    column->addWidget(TagLines, 1);
+    column->addLayout(boxes);
+
+    QWidget* bar = PageFrame(
+        TabSheet5, fields,
+        InfoPanel("Info5",
+                  {"Congratulations! You are almost done.", "",
+                   "From this page you can set the update settings:", "", "- Create Backups",
+                   "- Remove Blanks", "",
+                   "These Settings allow you to control how the update process works.", "",
+                   "The Backup feature creates a backup file before the last save.", "",
+                   "The Remove Blanks removes a meta tag values that were left blank in the "
+                   "wizard.",
+                   "", "Read the help for more information.", "", "Thanks for using Zendal!"},
+                  TabSheet5),
+        "ToolBar4");
+    AddButton(bar, "Clipboard", "Button32", "Copy Tags to the Clipboard", &TForm1::Button32Click);
+    AddButton(bar, "Update", "Button34", "Write meta tags to your file", &TForm1::Button34Click);
+    connect(AddButton(bar, "Help", "Button17", "Help", nullptr), &QToolButton::clicked, this,
+            [this] { ShowHelp(4); });
+    connect(AddButton(bar, "Exit", "SpeedButton13", "Exit", nullptr), &QToolButton::clicked, this,
+            &QWidget::close);
+    EndBar(bar);
 }
 
 void TForm1::BuildAnalysisPage() {
-    TabSheet12 = Named(new QWidget, "TabSheet12");
+    analysisPage_ = new AnalysisPage;
+    TabSheet12 = analysisPage_;
     PageControl101->addTab(TabSheet12, QStringLiteral("Optional Meta Tag Analysis"));
-    auto* layout = new QVBoxLayout(TabSheet12);
-    auto* inner = Named(new QTabWidget(TabSheet12), "PageControl2");
-    inner->setTabPosition(QTabWidget::South);
-    inner->addTab(Named(new QWidget, "Analysis"), QStringLiteral("Analysis"));
-    layout->addWidget(inner);
+    connect(analysisPage_->ExamineButton(), &QToolButton::clicked, this,
+            &TForm1::SpeedButton1Click);
+    connect(analysisPage_->ClipboardButton(), &QToolButton::clicked, this,
+            &TForm1::SpeedButton16Click);
+    connect(analysisPage_->EditRulesButton(), &QToolButton::clicked, this,
+            &TForm1::SpeedButton12Click);
+    connect(analysisPage_->HelpButton(), &QToolButton::clicked, this,
+            [this] { ShowHelp(AnalysisPage::kHelpContext); });
+    // The inner tab is entered when the focus goes into it.
+    QWidget* inner = analysisPage_->findChild<QWidget*>(QStringLiteral("TabSheet13"));
+    connect(qApp, &QApplication::focusChanged, this, [this, inner](QWidget* old, QWidget* now) {
+        if (now != nullptr && inner->isAncestorOf(now) &&
+            (old == nullptr || !inner->isAncestorOf(old))) {
+            TabSheet13Enter();
+        }
+    });
+}
+
+void TForm1::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    const auto menu = [bar](const char* caption, const char* name) {
+        QMenu* m = bar->addMenu(QString::fromUtf8(caption));
+        m->setObjectName(QString::fromLatin1(name));
+        m->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Item"));
+        return m;
+    };
+    QMenu* file = menu("&File", "File1");
+    AddItem(file, "Refresh From ColdFusion Studio", "RefreshFromColdFusionStudio1",
+            "Refresh Active Document Properties from HomeSite", [this] { SpeedButton2Click(); });
+    file->addSeparator();
+    AddItem(file, "E&xit Zendal", "ExitZendal1", "Exit Zendal for HomeSite", [this] { close(); });
+
+    QMenu* settings = menu("Set&tings", "Settings1");
+    AddItem(settings, "Meta Tag &Analysis Rule Base", "MetaTagAnalysisRuleBase1",
+            "Update meta Tag Analysis Rule Base", [this] { SpeedButton12Click(); });
+
+    QMenu* run = menu("&Run", "Run1");
+    AddItem(run, "Key Word &Generator", "KeyWordGenerator1", "Run the Key Word Generator",
+            [this] { SpeedButton9Click(); });
+    AddItem(run, "MetaTag &Analysis", "MetaTagAnalysis1",
+            "Run Metata Tag  Analysis on the current document", [this] { SpeedButton1Click(); });
+    run->addSeparator();
+    AddItem(run, "Meta Tag Update", "MetaTagUpdate1", "Update Document with Meta Tags",
+            [this] { Button34Click(); });
+
+    QMenu* select = menu("Se&lect", "Select1");
+    AddItem(select, "&1. Key Words && Description Page", "KeyWordsDescriptionPage1",
+            "Select Page One for View/Edit", [this] { ShowPage(TabSheet1); });
+    AddItem(select, "&2. Options Page", "OptionsPage1", "Select Page Two for View/Edit",
+            [this] { ShowPage(TabSheet2); });
+    AddItem(select, "&2.a Custom Meta Data", "CustomMetaData1", "Select Page 2.a for View/Edit",
+            [this] { ShowPage(Custom); });
+    AddItem(select, "&3. Generate Tags Page", "GenerateTagsPage1",
+            "Select Page Three for View/Edit", [this] { ShowPage(TabSheet5); });
+    select->addSeparator();
+    AddItem(select, "&Optional Meta Tag Analysis", "OptionalMetaTagAnalysis1",
+            "Select the Optional Meta Tag Analysis Page for View/Edit",
+            [this] { ShowPage(TabSheet12); });
+
+    QMenu* coldFusion = menu("ColdF&usion", "ColdFusion1");
+    AddItem(coldFusion, "&Show Active Document Name", "ShowActiveDocumentName1",
+            "Display Active Document Name (Document That will be updated",
+            [this] { ShowActiveDocumentName1Click(); });
+    coldFusion->addSeparator();
+    AddItem(coldFusion, "Add Zendal to the Common ToolBar in ColdFusion", "AddZendal1",
+            "Create Nutton for this Add-in in the Common Toolbar", [this] { AddZendal1Click(); });
+
+    QMenu* help = menu("&Help", "Help1");
+    const auto helpItem = [this, help](const char* caption, const char* name, int context) {
+        AddItem(help, caption, name, nullptr, [this, context] { ShowHelp(context); });
+    };
+    helpItem("&Contents", "Contents1", 0);
+    helpItem("&What's New", "WhatsNew1", 77);
+    AddItem(help, "Help for the current &page", "HelpForCurrentPage1", nullptr,
+            [this] { HelpForCurrentPage1Click(); });
+    helpItem("&Using the Key Word Generator", "UsingTheKeyWordGenerator1", 17);
+    helpItem("&How Zendal works with ColdFusion", "HowZendalWorks1", 11);
+    help->addSeparator();
+    helpItem("&Web Site Promotion FAQS", "WebSitePromotionFAQS1", 13);
+    helpItem("&Meta Tags Supported by Zendal", "MetaTagsSupported1", 18);
+    helpItem("&Creating your Web Document", "CreatingYourWebDocument1", 8);
+    help->addSeparator();
+    AddItem(help, "&About Zendal", "AboutZendal1", nullptr, [this] { SpeedButton15Click(); });
+}
+
+void TForm1::RunCommand(const std::function<void()>& command) {
+    ControlsToFields();
+    try {
+        command();
+    } catch (const ZendalError& failure) {
+        wizard_.messages.Error(failure.Message());
+    } catch (const std::exception& failure) {
+        wizard_.messages.Error(failure.what());
+    }
+    FieldsToControls();
+}
+
+void TForm1::NotReady(const char* command) {
+    wizard_.messages.Message(std::string(command) + " is not ready yet.");
+}
+
+void TForm1::ShowPage(QWidget* page) {
+    PageControl101->setCurrentWidget(page);
+}
+
+void TForm1::PageEntered(int index) {
+    QWidget* page = PageControl101->widget(index);
+    if (page == TabSheet1) {
+        TabSheet1Enter();
+    } else if (page == TabSheet5) {
+        TabSheet5Enter();
+    } else if (page == TabSheet12) {
+        TabSheet12Enter();
+    }
+}
+
+void TForm1::TabSheet1Enter() {
+    status_.SetPanelText(StatusPort::MessagePanel, "Complete Key Words, Description and Title");
+}
+
+void TForm1::TabSheet5Enter() {
+    // The tag line generation joins here.
+    status_.SetPanelText(StatusPort::MessagePanel, "Tag generation is not ready yet.");
+}
+
+void TForm1::TabSheet12Enter() {
+    status_.SetPanelText(StatusPort::MessagePanel, "Meta Tag analysis functions");
+}
+
+void TForm1::TabSheet13Enter() {
+    status_.SetPanelText(StatusPort::MessagePanel, "Run meta tag analysis");
+}
+
+void TForm1::SpeedButton2Click() {
+    RunCommand([this] {
+        read_.SpeedButton2Click();
+        setWindowTitle(Q(StartUp::Caption(wizard_)));
+    });
+}
+
+void TForm1::SpeedButton9Click() {
+    ShowPage(TabSheet1);
+    RunCommand([this] {
+        KeyWordCommand::SpeedButton9Click(wizard_, [this](KeyWordGenerator& generator) {
+            TKWGenForm::ShowModal(generator, this);
+        });
+    });
+}
+
+void TForm1::Button15Click() {
+    RunCommand([this] { read_.Button15Click(); });
+}
+
+void TForm1::SpeedButton8Click() {
+    edit22->clear();
+    edit1->clear();
+    Titlebox->clear();
+}
+
+void TForm1::savekeywdsClick() {
+    ShowPage(TabSheet2);
+}
+
+void TForm1::SpeedButton15Click() {
+    if (showAboutBox) {
+        showAboutBox();
+    }
+}
+
+void TForm1::rhtmloptClick() {
+    RunCommand([this] { read_.rhtmloptClick(); });
+}
+
+void TForm1::SpeedButton7Click() {
+    for (QLineEdit* edit : {Edit2, Edit3, Edit4, Edit6, Edit7}) {
+        edit->clear();
+    }
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5}) {
+        box->setCurrentText(QString());
+    }
+}
+
+void TForm1::SpeedButton14Click() {
+    RunCommand([this] { read_.SpeedButton14Click(); });
+}
+
+void TForm1::Button32Click() {
+    NotReady("Copying the tags to the clipboard");
+}
+
+void TForm1::Button34Click() {
+    NotReady("The meta tag update");
+}
+
+void TForm1::SpeedButton1Click() {
+    RunCommand([this] { analysis_.SpeedButton1Click(); });
+    analysisPage_->ShowReport(analysis_.SubmitReady());
+}
+
+void TForm1::SpeedButton16Click() {
+    analysisPage_->SubmitReady()->selectAll();
+    if (wizard_.clipboard != nullptr) {
+        wizard_.clipboard->SetText(analysis_.ReportText());
+    }
+}
+
+void TForm1::SpeedButton12Click() {
+    if (ruleBaseWindow_ == nullptr && wizard_.settings != nullptr) {
+        ruleBaseWindow_ = new Tpoledit(*wizard_.settings, wizard_.messages, wizard_.help, this);
+    }
+    RunCommand([this] {
+        RuleBaseCommand::SpeedButton12Click(wizard_, [this] {
+            if (ruleBaseWindow_ != nullptr) {
+                ruleBaseWindow_->exec();
+            }
+        });
+    });
+}
+
+void TForm1::ShowActiveDocumentName1Click() {
+    std::string name;
+    try {
+        if (wizard_.host == nullptr) {
+            throw EHostFailure("no host");
+        }
+        name = wizard_.host->FILENAME();
+    } catch (const EHostFailure&) {
+        wizard_.messages.Failure(kNameFailure);
+        return;
+    }
+    wizard_.messages.Message(name);
+}
+
+void TForm1::AddZendal1Click() {
+    try {
+        if (wizard_.host == nullptr) {
+            throw EHostFailure("no host");
+        }
+        wizard_.host->AddAppToolbutton("Common", programFile, "", kToolbarHint);
+    } catch (const EHostFailure&) {
+        wizard_.messages.Failure(kButtonFailure);
+    }
+}
+
+int TForm1::CurrentPageHelpContext() const {
+    QWidget* page = PageControl101->currentWidget();
+    if (page == TabSheet2) {
+        return 2;
+    }
+    if (page == Custom) {
+        return CustomPage::kHelpContext;
+    }
+    if (page == TabSheet5) {
+        return 4;
+    }
+    if (page == TabSheet12) {
+        return AnalysisPage::kHelpContext;
+    }
+    return 1;
+}
+
+void TForm1::HelpForCurrentPage1Click() {
+    ShowHelp(CurrentPageHelpContext());
+}
+
+void TForm1::ShowHelp(int context) {
+    if (wizard_.help != nullptr) {
+        wizard_.help->ShowContext(context);
+    }
 }
 
 void TForm1::FieldsToControls() {
@@ -282,23 +675,24 @@ void TForm1::FieldsToControls() {
     edit1->setPlainText(Q(f.edit1));
     Titlebox->setText(Q(f.Titlebox));
     Edit4->setText(Q(f.Edit4));
-    SetComboText(ComboBox1, f.ComboBox1);
-    SetComboText(ComboBox3, f.ComboBox3);
-    SetComboText(ComboBox2, f.ComboBox2);
-    SetComboText(ComboBox5, f.ComboBox5);
+    ComboBox1->setCurrentText(Q(f.ComboBox1));
+    ComboBox3->setCurrentText(Q(f.ComboBox3));
+    ComboBox2->setCurrentText(Q(f.ComboBox2));
+    ComboBox5->setCurrentText(Q(f.ComboBox5));
     Edit6->setText(Q(f.Edit6));
     Edit7->setText(Q(f.Edit7));
-    SetComboText(ComboBox4, f.ComboBox4);
+    ComboBox4->setCurrentText(Q(f.ComboBox4));
     Edit3->setText(Q(f.Edit3));
     Edit2->setText(Q(f.Edit2));
     CheckBox1->setChecked(f.CheckBox1);
     CheckBox2->setChecked(f.CheckBox2);
     CheckBox4->setChecked(f.CheckBox4);
-    static_cast<CustomPage*>(Custom)->ShowSchema();
+    customPage_->ShowSchema();
 }
 
 void TForm1::ControlsToFields() {
     WizardFields& f = wizard_.fields;
+    grid1->CommitEdit();
     f.edit22 = edit22->toPlainText().toStdString();
     f.edit1 = edit1->toPlainText().toStdString();
     f.Titlebox = Titlebox->text().toStdString();
@@ -325,11 +719,13 @@ void TForm1::FormCreate() {
     }
     try {
         setWindowTitle(Q(StartUp::Caption(wizard_)));
-        // The start-up read joins here.
         CustomSchemas::FillSchemaList(wizard_);
         SettingsDefaults::GetDefaults(wizard_);
-        PageControl101->setCurrentWidget(TabSheet1);
-    } catch (const ZendalError&) {
+        FieldsToControls();
+        ShowPage(TabSheet1);
+        // The start-up read handles the document's failures itself.
+        read_.xread();
+    } catch (const std::exception&) {
         wizard_.messages.Failure(StartUp::kStartFailure);
     }
     FieldsToControls();
@@ -342,6 +738,7 @@ void TForm1::FormClose() {
     } catch (const ZendalError& e) {
         wizard_.messages.Error(e.Message());
     }
+    wizard_.host = nullptr;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -1,12 +1,17 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileDialog>
+#include <QMetaObject>
 #include <exception>
 #include <memory>
 
+#include "analysis/ui/Tpoledit.h"
 #include "app/HomeFolder.h"
 #include "app/IniSettingsStore.h"
 #include "app/ui/DocumentWindow.h"
+#include "app/ui/TAboutBox.h"
 #include "app/ui/TForm1.h"
+#include "app/ui/TSplashForm.h"
 
 using namespace zendal;
 
@@ -14,6 +19,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zendal"));
     QApplication::setApplicationVersion(QStringLiteral(ZENDAL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("zendal"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -23,6 +29,11 @@ int main(int argc, char** argv) {
     QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("The Zendal home folder."),
                                   QStringLiteral("DIR"));
     parser.addOption(homeOption);
+    // For measuring the start-up: the program ends as soon as its first window is shown.
+    QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
+                                     QStringLiteral("End as soon as the wizard is shown."));
+    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(quitWhenShown);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The page to work on."),
                                  QStringLiteral("[FILE]"));
     parser.process(app);
@@ -30,20 +41,31 @@ int main(int argc, char** argv) {
     if (files.size() > 1) {
         parser.showHelp(2);
     }
+    QString file = files.isEmpty() ? QString() : files.first();
+    if (file.isEmpty() && !parser.isSet(quitWhenShown)) {
+        file = QFileDialog::getOpenFileName(
+            nullptr, QStringLiteral("Open Page - Zendal"), QString(),
+            QStringLiteral("HTML pages (*.html *.htm *.shtml *.cfm);;All files (*)"));
+    }
+
+    auto splash = std::make_unique<TSplashForm>();
+    splash->ShowNow();
 
     TForm1 form;
-    std::string home;
     std::unique_ptr<IniSettingsStore> settings;
+    std::string home;
     try {
         home = HomeFolder::Resolve(parser.value(homeOption).toStdString());
         HomeFolder::Seed(home);
         settings = std::make_unique<IniSettingsStore>(home);
     } catch (const std::exception& e) {
+        splash.reset();
         form.messagePort().Error(e.what());
         return 1;
     }
 
-    DocumentWindow document(parser.positionalArguments().first().toStdString(), form.messagePort());
+    // Without a file the document window opens empty; File > Open and Refresh pick one up.
+    DocumentWindow document(file.toStdString(), form.messagePort());
     document.move(40, 40);
     document.show();
 
@@ -51,10 +73,19 @@ int main(int argc, char** argv) {
     wizard.programFolder = home;
     wizard.settings = settings.get();
     wizard.host = &document;
+    form.programFile = QCoreApplication::applicationFilePath().toStdString();
     form.FormCreate();
+    Tpoledit ruleBase(*settings, form.messagePort(), wizard.help, &form);
+    form.SetRuleBaseWindow(&ruleBase);
+    TAboutBox about(&form);
+    form.showAboutBox = [&about] { about.exec(); };
+    splash.reset();
     form.show();
     // Closing the wizard ends the program: the document window closes too, asking first about
     // unsaved work.
     QObject::connect(&form, &TForm1::closed, &document, &QWidget::close);
+    if (parser.isSet(quitWhenShown)) {
+        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
     return app.exec();
 }

@@ -148,6 +148,13 @@ TEST(FieldOptions, KeepsTheSchemaNameUntilALoaderIsGiven) {
     EXPECT_EQ(wizard.fields.grid1[0].name, "x");
 }
 
+TEST(JsonString, EscapesAndKeepsEveryByteVisible) {
+    EXPECT_EQ(cli::JsonString("a\"b\\c\r\n\t\x01"), "\"a\\\"b\\\\c\\u000d\\u000a\\u0009\\u0001\"");
+    EXPECT_EQ(cli::JsonString("\xC3\xA9\xE2\x82\xAC"), "\"\xC3\xA9\xE2\x82\xAC\"");
+    EXPECT_EQ(cli::JsonString("\xFF\xC3"), "\"\\u00ff\\u00c3\"");
+    EXPECT_EQ(cli::JsonString("\xED\xA0\x80"), "\"\\u00ed\\u00a0\\u0080\"");
+}
+
 // Every line that the read command may write to standard error.
 bool IsSystemMessageLine(const std::string& line) {
     const char* const starts[] = {"The File '",

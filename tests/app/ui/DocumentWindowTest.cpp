@@ -150,6 +150,64 @@ class DocumentWindowTest : public QObject {
         QVERIFY_THROWS_EXCEPTION(zendal::EHostFailure, window.InsertText("x", true));
     }
 
+    void fileMenuOpensSavesAsReloadsAndCloses() {
+        WriteBytes(path_, "<html>\n");
+        const QString other = dir_.filePath(QStringLiteral("other.html"));
+        WriteBytes(other, "<p>other\n");
+        zendal::test::ScriptedMessagePort messages;
+        DocumentWindow window(std::string(), messages);
+        QVERIFY(!window.HasDocument());
+        QVERIFY_THROWS_EXCEPTION(zendal::EHostFailure, window.FILENAME());
+        QStringList files = {path_};
+        window.askForFile = [&](bool) { return files.takeFirst(); };
+        window.askToSave = [](const QString&) { return DocumentWindow::CloseAnswer::Cancel; };
+        window.findChild<QAction*>(QStringLiteral("Open"))->trigger();
+        QCOMPARE(window.FILENAME(), path_.toStdString());
+        QCOMPARE(window.Text(), std::string("<html>\r\n"));
+
+        // Unsaved work is kept when the user cancels.
+        window.editor()->insertPlainText(QStringLiteral("x"));
+        QVERIFY(!window.Open(other.toStdString()));
+        QVERIFY(!window.Reload());
+        QCOMPARE(window.FILENAME(), path_.toStdString());
+
+        const QString copy = dir_.filePath(QStringLiteral("copy.html"));
+        files = {copy};
+        window.findChild<QAction*>(QStringLiteral("SaveAs"))->trigger();
+        QCOMPARE(window.FILENAME(), copy.toStdString());
+        QCOMPARE(ReadBytes(copy), QByteArray("x<html>\n"));
+        QCOMPARE(ReadBytes(path_), QByteArray("<html>\n"));
+        QVERIFY(!window.IsModified());
+
+        WriteBytes(copy, "<head>\n");
+        window.findChild<QAction*>(QStringLiteral("Reload"))->trigger();
+        QCOMPARE(window.Text(), std::string("<head>\r\n"));
+
+        window.findChild<QAction*>(QStringLiteral("Close"))->trigger();
+        QVERIFY(!window.HasDocument());
+        QVERIFY_THROWS_EXCEPTION(zendal::EHostFailure, window.Text());
+        QVERIFY(window.Open(other.toStdString()));
+        QCOMPARE(window.Text(), std::string("<p>other\r\n"));
+    }
+
+    void toolbarButtonInstallsADesktopEntry() {
+        zendal::test::ScriptedMessagePort messages;
+        DocumentWindow window(path_.toStdString(), messages);
+        window.applicationsFolder = dir_.filePath(QStringLiteral("applications")).toStdString();
+        window.AddAppToolbutton("Common", "/opt/zendal/bin/zendal", "", "Run Zendal");
+        const QByteArray entry =
+            ReadBytes(dir_.filePath(QStringLiteral("applications/zendal.desktop")));
+        QVERIFY(entry.contains("Exec=\"/opt/zendal/bin/zendal\" %f\n"));
+        QVERIFY(entry.contains("Comment=Run Zendal\n"));
+        QVERIFY(entry.contains("MimeType=text/html;"));
+        // A folder that cannot be made.
+        WriteBytes(dir_.filePath(QStringLiteral("plain")), "x");
+        window.applicationsFolder =
+            dir_.filePath(QStringLiteral("plain/applications")).toStdString();
+        QVERIFY_THROWS_EXCEPTION(zendal::EHostFailure,
+                                 window.AddAppToolbutton("Common", "/x", "", "Run Zendal"));
+    }
+
   private:
     QTemporaryDir dir_;
     QString path_;

@@ -1,0 +1,82 @@
+#include "app/ui/HelpWindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "app/HomeFolder.h"
+
+namespace zendal {
+
+namespace {
+
+struct HelpPage {
+    int context;
+    const char* file;
+};
+
+constexpr HelpPage kPages[] = {
+    {0, "contents.html"},           {1, "keywords-page.html"},     {2, "options-page.html"},
+    {3, "custom-page.html"},        {4, "generate-page.html"},     {5, "analysis-page.html"},
+    {8, "creating-documents.html"}, {11, "how-zendal-works.html"}, {13, "promotion-faq.html"},
+    {17, "keyword-generator.html"}, {18, "meta-tags.html"},        {20, "rule-base.html"},
+    {77, "whats-new.html"},
+};
+
+}  // namespace
+
+const int HelpWindow::kContexts[13] = {0, 1, 2, 3, 4, 5, 8, 11, 13, 17, 18, 20, 77};
+
+HelpWindow::~HelpWindow() {
+    delete window_.data();
+}
+
+QString HelpWindow::PageOf(int context) {
+    for (const HelpPage& page : kPages) {
+        if (page.context == context) {
+            return QString::fromLatin1(page.file);
+        }
+    }
+    return QStringLiteral("contents.html");
+}
+
+QString HelpWindow::Folder() {
+    const std::string contents = HomeFolder::FindShipped("help/contents.html");
+    return contents.empty() ? QString()
+                            : QFileInfo(QString::fromStdString(contents)).absolutePath();
+}
+
+void HelpWindow::ShowContext(int context) {
+    lastContext_ = context;
+    if (window_.isNull()) {
+        // A window of its own, so that help stays open beside the wizard.
+        window_ = new QWidget(owner_, Qt::Window);
+        window_->setObjectName(QStringLiteral("HelpWindow"));
+        window_->setWindowTitle(QStringLiteral("Zendal Help"));
+        auto* layout = new QVBoxLayout(window_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        browser_ = new QTextBrowser(window_);
+        browser_->setObjectName(QStringLiteral("HelpBrowser"));
+        browser_->setOpenExternalLinks(true);
+        layout->addWidget(browser_);
+        window_->resize(640, 560);
+        const QString folder = Folder();
+        if (!folder.isEmpty()) {
+            browser_->setSearchPaths({folder});
+        }
+    }
+    const QString folder = Folder();
+    if (folder.isEmpty()) {
+        browser_->setHtml(QStringLiteral("<p>The help pages of Zendal are not installed.</p>"));
+    } else {
+        browser_->setSource(QUrl::fromLocalFile(QDir(folder).filePath(PageOf(context))));
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+}  // namespace zendal

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include "app/HelpPort.h"
+
+class QTextBrowser;
+class QWidget;
+
+namespace zendal {
+
+// The help viewer: a window over the HTML pages of the shipped help folder, one page per help
+// context. The window is made when help is first asked for and is reused after that.
+class HelpWindow : public HelpPort {
+  public:
+    explicit HelpWindow(QWidget* owner) : owner_(owner) {}
+    ~HelpWindow() override;
+
+    void ShowContext(int context) override;
+
+    // The page of a help context ("contents.html" for a context without a page of its own).
+    static QString PageOf(int context);
+    // The shipped help folder, or empty when none is found.
+    static QString Folder();
+    // The contexts that have pages, in the order of the contents.
+    static const int kContexts[13];
+
+    QTextBrowser* Browser() const { return browser_; }
+    int LastContext() const { return lastContext_; }
+
+  private:
+    QWidget* owner_;
+    QPointer<QWidget> window_;
+    QTextBrowser* browser_ = nullptr;
+    int lastContext_ = -1;
+};
+
+}  // namespace zendal
