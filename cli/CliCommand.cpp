@@ -11,6 +11,8 @@ const std::vector<CliCommand>& Commands() {
          "print the meta tag analysis report of FILE", RunAnalyse},
         {"spell", "spell [--suggest] [--complete] [--add] WORD...",
          "look words up in the dictionaries", RunSpell},
+        {"check", "check [--no-html]", "spell-check standard input as the spelling dialog does",
+         RunCheck},
         {"tokens", "tokens [--no-flush-on-eol] [--preserve-white-space] [--chunk N] [FILE]",
          "print the token parser's events for FILE as JSON lines", RunTokens},
         {"dct", "dct build WORDLIST OUT", "compile a word list into a dictionary file", RunDct},

@@ -6,6 +6,7 @@ namespace zendal::cli {
 struct CliContext;
 
 int RunAnalyse(CliContext& context);
+int RunCheck(CliContext& context);
 int RunDct(CliContext& context);
 int RunSpell(CliContext& context);
 int RunTokens(CliContext& context);
