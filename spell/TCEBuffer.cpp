@@ -92,6 +92,12 @@ int TCEBuffer::CaretScreenY() const {
            control_.ClientScreenY();
 }
 
+bool TCEBuffer::TextChanged() const {
+    std::string text = CodePage437::FromUtf8(control_.Text());
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    return text.size() + 1 != textSize_ || buffer_.compare(0, text.size(), text) != 0;
+}
+
 bool TCEBuffer::Modified() const {
     return control_.Modified();
 }

@@ -34,6 +34,8 @@ class TCEBuffer {
     // The screen Y of the line that holds the selection.
     int CaretScreenY() const;
 
+    // Whether the control's text differs from the text loaded last.
+    bool TextChanged() const;
     bool Modified() const;
     void SetModified(bool modified);
 

@@ -51,6 +51,9 @@ struct TSpellDlg::Run {
     bool nothingChanged = true;
     std::string word;  // code page 437; set while waiting for an answer
     bool waiting = false;
+    // The text changed while the run waited, perhaps without the modified flag (a program
+    // setting the text clears it), so the word's place is no longer known.
+    bool textChanged = false;
 };
 
 TSpellDlg::TSpellDlg(MessagePort& messages, std::string applicationPath)
@@ -180,8 +183,9 @@ std::optional<int> TSpellDlg::Continue() {
     std::string word;
     do {
         dialog_->SetBusyCursor(true);
-        if (run.control.Modified()) {
+        if (run.control.Modified() || run.textChanged) {
             // The user typed into the control, or a word was replaced.
+            run.textChanged = false;
             run.changed = true;
             run.buffer.LoadText();
             run.buffer.MoveToWordStart();
@@ -234,6 +238,7 @@ std::optional<int> TSpellDlg::Answer(int result) {
         return std::nullopt;
     }
     run_->waiting = false;
+    run_->textChanged = run_->buffer.TextChanged();
     if (result == kCancel) {
         dialog_->CloseDialog();
         run_->cancelled = true;
@@ -253,10 +258,14 @@ void TSpellDlg::Act(int result) {
             run.changed = true;
             run.nothingChanged = false;
             std::string replacement = dialog_->Replacement();
-            // A change of letter case alone is not applied.
+            // A change of letter case alone is not applied. When the text changed meanwhile,
+            // the word is not replaced at a place that may now hold other text: the scan goes
+            // on from there and finds the word again if it is still there.
             if (Lower(replacement) != Lower(word)) {
-                run.buffer.ReplaceWord(replacement);
-                dialog_->SetReplacement("");
+                if (!run.textChanged) {
+                    run.buffer.ReplaceWord(replacement);
+                    dialog_->SetReplacement("");
+                }
                 if (result == kChangeAll) {
                     lists_.AddChangeAll(Lower(word), replacement);
                 }

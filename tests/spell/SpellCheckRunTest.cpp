@@ -274,6 +274,22 @@ TEST_F(SpellCheckRunTest, TypingIntoTheMemoWhileAskedRescansFromTheWordStart) {
     EXPECT_TRUE(memo.Modified());
 }
 
+TEST_F(SpellCheckRunTest, AChangeAfterTheTextChangedDoesNotHitOtherText) {
+    MemoryEditControl memo("metta teh");
+    ASSERT_FALSE(speller->CheckEdit(memo));
+    memo.SetText("xx metta teh");
+    memo.SetModified(false);  // set by a program, which clears the flag
+    dialog.replacement = "meta";
+    EXPECT_FALSE(speller->Answer(TSpellDlg::kChange));
+    EXPECT_EQ(memo.Text(), "xx metta teh");
+    EXPECT_EQ(speller->WaitingWord(), "metta");  // found again at its new place
+    dialog.replacement = "meta";
+    EXPECT_FALSE(speller->Answer(TSpellDlg::kChange));
+    EXPECT_EQ(memo.Text(), "xx meta teh");
+    EXPECT_EQ(speller->WaitingWord(), "teh");
+    EXPECT_EQ(speller->Answer(TSpellDlg::kCancel), 2);
+}
+
 TEST_F(SpellCheckRunTest, ASecondRunIsRefusedWhileOneIsOpen) {
     MemoryEditControl keyWords("metta");
     MemoryEditControl description("teh");
