@@ -18,6 +18,8 @@ class SpellEditControl {
     virtual void ReplaceSelection(const std::string& text) = 0;
     virtual bool Modified() const = 0;
     virtual void SetModified(bool modified) = 0;
+    // A number that changes with every change of the text; -1 when the control has none.
+    virtual long Revision() const { return -1; }
     virtual void SetFocus() {}
     // Whether the selection disappears while the control does not have the focus.
     virtual bool HideSelection() const { return false; }

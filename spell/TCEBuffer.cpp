@@ -20,6 +20,7 @@ bool TCEBuffer::IsWordCharacter(char c) {
 }
 
 void TCEBuffer::LoadText() {
+    loadedRevision_ = control_.Revision();
     buffer_ = CodePage437::FromUtf8(control_.Text());
     // A zero inside the text would end it early for the scan; it separates words instead.
     std::replace(buffer_.begin(), buffer_.end(), '\0', ' ');
@@ -80,8 +81,14 @@ void TCEBuffer::ReplaceWord(const std::string& text) {
     SelectWord();
     position_ -= wordEnd_ - wordStart_;
     control_.ReplaceSelection(text);
-    position_ += CodePage437::FromUtf8(text).size();
-    LoadText();
+    // The control now holds what LoadText would read; splicing the buffer instead keeps many
+    // replacements in a long text from reading all of it each time.
+    std::string oem = CodePage437::FromUtf8(text);
+    std::replace(oem.begin(), oem.end(), '\0', ' ');
+    buffer_.replace(wordStart_ - 1, wordEnd_ - wordStart_, oem);
+    textSize_ = buffer_.size();
+    position_ += oem.size();
+    loadedRevision_ = control_.Revision();
 }
 
 int TCEBuffer::CaretScreenY() const {
@@ -93,6 +100,9 @@ int TCEBuffer::CaretScreenY() const {
 }
 
 bool TCEBuffer::TextChanged() const {
+    if (loadedRevision_ != -1) {
+        return control_.Revision() != loadedRevision_;
+    }
     std::string text = CodePage437::FromUtf8(control_.Text());
     std::replace(text.begin(), text.end(), '\0', ' ');
     return text.size() + 1 != textSize_ || buffer_.compare(0, text.size(), text) != 0;

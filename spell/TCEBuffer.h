@@ -29,7 +29,8 @@ class TCEBuffer {
     void MoveToWordStart();
     // Selects the current word in the control.
     void SelectWord();
-    // Replaces the current word in the control by the text (UTF-8) and continues after it.
+    // Replaces the current word in the control by the text (UTF-8) and continues after it,
+    // the buffer holding the control's new text.
     void ReplaceWord(const std::string& text);
     // The screen Y of the line that holds the selection.
     int CaretScreenY() const;
@@ -58,6 +59,7 @@ class TCEBuffer {
     std::size_t wordStart_ = 1;
     std::size_t wordEnd_ = 1;
     bool digitsOnly_ = true;
+    long loadedRevision_ = -1;  // of the control's text that the buffer holds
 };
 
 }  // namespace zendal

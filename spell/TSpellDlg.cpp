@@ -189,13 +189,15 @@ std::optional<int> TSpellDlg::Continue() {
             run.changed = true;
             run.buffer.LoadText();
             run.buffer.MoveToWordStart();
+            // The changed flag keeps it; cleared, the next word does not load the text again.
+            run.control.SetModified(false);
         }
         word = run.buffer.NextWord();
         if (word.size() > 1 && !run.buffer.DigitsOnly() && !dictionary_->IsOemWord(word)) {
             std::string text = CodePage437::ToUtf8(word);
             if (auto replacement = lists_.ChangeAllReplacement(text)) {
                 run.buffer.SelectWord();
-                run.buffer.ReplaceWord(*replacement);
+                ReplaceWord(*replacement);
                 dialog_->SetSuggestions({});
                 if (OnAutoCorrect) {
                     OnAutoCorrect(text, *replacement);
@@ -233,6 +235,14 @@ std::optional<int> TSpellDlg::Continue() {
     return Finish();
 }
 
+void TSpellDlg::ReplaceWord(const std::string& replacement) {
+    run_->buffer.ReplaceWord(replacement);
+    // The buffer already holds the new text; the modified flag is left for the user's own
+    // typing, which makes the loop read the text again.
+    run_->changed = true;
+    run_->control.SetModified(false);
+}
+
 std::optional<int> TSpellDlg::Answer(int result) {
     if (!run_ || !run_->waiting) {
         return std::nullopt;
@@ -263,7 +273,7 @@ void TSpellDlg::Act(int result) {
             // on from there and finds the word again if it is still there.
             if (Lower(replacement) != Lower(word)) {
                 if (!run.textChanged) {
-                    run.buffer.ReplaceWord(replacement);
+                    ReplaceWord(replacement);
                     dialog_->SetReplacement("");
                 }
                 if (result == kChangeAll) {

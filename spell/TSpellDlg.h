@@ -116,6 +116,7 @@ class TSpellDlg {
     // Runs the loop up to the next word to ask about, or to the end.
     std::optional<int> Continue();
     void Act(int result);
+    void ReplaceWord(const std::string& replacement);
     int Finish();
 
     MessagePort& messages_;

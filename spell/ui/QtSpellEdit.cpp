@@ -75,6 +75,10 @@ void QtSpellEdit::SetModified(bool modified) {
     }
 }
 
+long QtSpellEdit::Revision() const {
+    return memo_ ? memo_->document()->revision() : -1;
+}
+
 void QtSpellEdit::SetFocus() {
     if (memo_) {
         memo_->setFocus();

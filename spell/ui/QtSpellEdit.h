@@ -21,6 +21,7 @@ class QtSpellEdit : public SpellEditControl {
     void ReplaceSelection(const std::string& text) override;
     bool Modified() const override;
     void SetModified(bool modified) override;
+    long Revision() const override;
     void SetFocus() override;
     int SelectionLine() const override;
     int FirstVisibleLine() const override;

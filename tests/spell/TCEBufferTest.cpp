@@ -106,6 +106,7 @@ TEST(TCEBuffer, ReplaceWordContinuesAfterTheNewText) {
     EXPECT_EQ(memo.Text(), "the big dog, teh");
     EXPECT_TRUE(memo.Modified());
     EXPECT_EQ(buffer.Position(), 8u);
+    EXPECT_FALSE(buffer.TextChanged());
     EXPECT_EQ(buffer.NextWord(), "dog");
     EXPECT_EQ(buffer.NextWord(), "teh");
     buffer.SelectWord();
