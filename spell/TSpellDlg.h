@@ -75,6 +75,8 @@ class TSpellDlg {
     // The dialog that runs show (a headless one when none is set); it must outlive the runs.
     void SetDialog(SpellDialogPort* dialog);
     SpellDialogPort& dialog() { return *dialog_; }
+    // Takes effect at the next run.
+    void SetApplicationPath(std::string path) { applicationPath_ = std::move(path); }
 
     // Starts a run over the control's whole text. Returns its result (0 nothing changed, 1
     // words changed, 2 cancelled or no dictionary) when it ends without asking, else nothing:

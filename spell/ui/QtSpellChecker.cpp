@@ -6,8 +6,9 @@
 namespace zendal {
 
 QtSpellChecker::QtSpellChecker(QWidget* window, MessagePort& messages,
-                               const std::string& applicationPath)
-    : speller_(messages, applicationPath),
+                               const std::string& programFolder)
+    : programFolder_(programFolder),
+      speller_(messages, programFolder),
       dialog_(new TMSSpellDlg(speller_, window)),
       buttons_(speller_, messages) {
     speller_.SetDialog(dialog_);
@@ -27,10 +28,12 @@ QtSpellEdit& QtSpellChecker::ControlFor(QPlainTextEdit* memo) {
 }
 
 void QtSpellChecker::SpeedButton4Click(QPlainTextEdit* edit22) {
+    speller_.SetApplicationPath(programFolder_);
     buttons_.SpeedButton4Click(ControlFor(edit22));
 }
 
 void QtSpellChecker::SpeedButton5Click(QPlainTextEdit* edit1) {
+    speller_.SetApplicationPath(programFolder_);
     buttons_.SpeedButton5Click(ControlFor(edit1));
 }
 

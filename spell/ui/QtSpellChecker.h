@@ -21,8 +21,9 @@ class TMSSpellDlg;
 // two button handlers over the window's memos.
 class QtSpellChecker {
   public:
-    // applicationPath: the program folder (the home folder), with a trailing separator.
-    QtSpellChecker(QWidget* window, MessagePort& messages, const std::string& applicationPath);
+    // programFolder: the program folder (the home folder) with a trailing separator, read at
+    // each click, so it may still be empty here; it must outlive the checker.
+    QtSpellChecker(QWidget* window, MessagePort& messages, const std::string& programFolder);
     ~QtSpellChecker();
 
     void SpeedButton4Click(QPlainTextEdit* edit22);
@@ -34,6 +35,7 @@ class QtSpellChecker {
   private:
     QtSpellEdit& ControlFor(QPlainTextEdit* memo);
 
+    const std::string& programFolder_;
     TSpellDlg speller_;
     QPointer<TMSSpellDlg> dialog_;  // owned, unless its parent window deleted it first
     SpellCheckButtons buttons_;

@@ -53,8 +53,8 @@ class TMSSpellDlgTest : public QObject {
         QVERIFY(autofix.open(QIODevice::WriteOnly));
         autofix.close();
         window_ = std::make_unique<Window>();
-        checker_ = std::make_unique<QtSpellChecker>(&window_->widget, messages_,
-                                                    home_.path().toStdString() + "/");
+        folder_ = home_.path().toStdString() + "/";
+        checker_ = std::make_unique<QtSpellChecker>(&window_->widget, messages_, folder_);
         window_->widget.show();
     }
     void cleanup() {
@@ -208,7 +208,7 @@ class TMSSpellDlgTest : public QObject {
         form.resize(800, 600);
         form.move(0, 0);
         form.show();
-        QtSpellChecker checker(&form, messages_, home_.path().toStdString() + "/");
+        QtSpellChecker checker(&form, messages_, folder_);
         form.edit22->setPlainText("web, meta, dictionery, teh");
         checker_.reset();  // one dictionary at a time
         checker.SpeedButton4Click(form.edit22);
@@ -221,6 +221,7 @@ class TMSSpellDlgTest : public QObject {
 
   private:
     QTemporaryDir home_;
+    std::string folder_;
     zendal::test::ScriptedMessagePort messages_;
     std::unique_ptr<Window> window_;
     std::unique_ptr<QtSpellChecker> checker_;
