@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "spell/TDCTCompiler.h"
 #include "support/TestSupport.h"
 
@@ -67,6 +69,15 @@ TEST_F(CheckCommandTest, ReportsTheScansMessages) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "Error opening dictionary " + home.Path().string() + "/zendal.dct\n");
+}
+
+TEST_F(CheckCommandTest, AFreshHomeGetsTheShippedCorrections) {
+    std::filesystem::remove(home.Path() / "autofix.txt");
+    CliResult result = Check({}, "Teh dog adn");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "Teh\t->\tthe\nadn\t->\tand\n");
+    EXPECT_EQ(ReadFile(home.Path() / "autofix.txt"),
+              ReadFile(std::filesystem::path(ZENDAL_TEST_DATA_DIR) / "../../data/autofix.txt"));
 }
 
 TEST_F(CheckCommandTest, UsageErrors) {
