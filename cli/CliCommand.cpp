@@ -17,6 +17,8 @@ const std::vector<CliCommand>& Commands() {
          "print the meta tag analysis report of FILE", RunAnalyse},
         {"spell", "spell [--suggest] [--complete] [--add] WORD...",
          "look words up in the dictionaries", RunSpell},
+        {"check", "check [--no-html]", "spell-check standard input as the spelling dialog does",
+         RunCheck},
         {"tokens", "tokens [--no-flush-on-eol] [--preserve-white-space] [--chunk N] [FILE]",
          "print the token parser's events for FILE as JSON lines", RunTokens},
         {"schema", "schema list | show NAME | save NAME [--custom NAME=VALUE]... | delete NAME",

@@ -6,6 +6,7 @@ namespace zendal::cli {
 struct CliContext;
 
 int RunAnalyse(CliContext& context);
+int RunCheck(CliContext& context);
 int RunDct(CliContext& context);
 int RunKeywords(CliContext& context);
 int RunMergeKeywords(CliContext& context);
