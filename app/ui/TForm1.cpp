@@ -208,11 +208,14 @@ void TForm1::BuildKeyWordsPage() {
     auto* spellKeyWords = Named(new QToolButton(group), "SpeedButton4");
     spellKeyWords->setText(QStringLiteral("Spell Check &Key Words"));
     Hint(spellKeyWords, "Spell Check The Key words Value");
-    connect(spellKeyWords, &QToolButton::clicked, this, [this] { NotReady("Spell checking"); });
+    SpellDlg1 = std::make_unique<QtSpellChecker>(this, messagePort(), wizard_.programFolder);
+    connect(spellKeyWords, &QToolButton::clicked, this,
+            [this] { SpellDlg1->SpeedButton4Click(edit22); });
     auto* spellDescription = Named(new QToolButton(group), "SpeedButton5");
     spellDescription->setText(QStringLiteral("Spell Check &Description"));
     Hint(spellDescription, "Spell Check The Description Value");
-    connect(spellDescription, &QToolButton::clicked, this, [this] { NotReady("Spell checking"); });
+    connect(spellDescription, &QToolButton::clicked, this,
+            [this] { SpellDlg1->SpeedButton5Click(edit1); });
 
     auto* keyWordsLabel =
         new QLabel(QStringLiteral("Key Words ( Separate words and phrases with commas)"), group);

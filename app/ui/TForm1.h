@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 #include "analysis/MetaTagAnalysis.h"
 #include "app/Wizard.h"
@@ -11,6 +12,7 @@
 #include "app/ui/QtStatusPort.h"
 #include "custom/ui/MetaGrid.h"
 #include "head/ReadCommands.h"
+#include "spell/ui/QtSpellChecker.h"
 
 class QAction;
 class QCheckBox;
@@ -169,6 +171,8 @@ class TForm1 : public QMainWindow {
     CustomPage* customPage_ = nullptr;
     AnalysisPage* analysisPage_ = nullptr;
     Tpoledit* ruleBaseWindow_ = nullptr;
+    // Spell checks the key words and the description (SpeedButton4, SpeedButton5).
+    std::unique_ptr<QtSpellChecker> SpellDlg1;
 };
 
 }  // namespace zendal

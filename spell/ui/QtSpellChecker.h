@@ -7,6 +7,7 @@
 
 #include "spell/SpellCheckButtons.h"
 #include "spell/TSpellDlg.h"
+#include "spell/ui/TMSSpellDlg.h"
 
 class QPlainTextEdit;
 class QWidget;
@@ -15,7 +16,6 @@ namespace zendal {
 
 class MessagePort;
 class QtSpellEdit;
-class TMSSpellDlg;
 
 // The main window's spell checker (SpellDlg1): the checker, its dialog over the window, and the
 // two button handlers over the window's memos.
