@@ -9,6 +9,8 @@ const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
         {"read", "read FILE... [FIELD OPTIONS]",
          "read the head of each FILE into the wizard fields, as JSON", RunRead},
+        {"tags", "tags [--file FILE] [--active NAME] [FIELD OPTIONS]",
+         "print the title and meta tag lines that the wizard fields generate", RunTags},
         {"keywords", "keywords FILE [--top N] [--bodychk N]",
          "list the most frequent words of the body of FILE", RunKeywords},
         {"merge-keywords", "merge-keywords --keywords T WORD...",

@@ -12,6 +12,7 @@ int RunMergeKeywords(CliContext& context);
 int RunRead(CliContext& context);
 int RunSchema(CliContext& context);
 int RunSpell(CliContext& context);
+int RunTags(CliContext& context);
 int RunTokens(CliContext& context);
 
 }  // namespace zendal::cli
