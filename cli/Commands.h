@@ -14,5 +14,6 @@ int RunSchema(CliContext& context);
 int RunSpell(CliContext& context);
 int RunTags(CliContext& context);
 int RunTokens(CliContext& context);
+int RunUpdate(CliContext& context);
 
 }  // namespace zendal::cli
