@@ -51,7 +51,9 @@ bool HeadRewrite::WriteTags(const std::string& fileName) {
         wizard_.messages.Failure(kLoadFailed);
         return false;
     }
-    buffer.SetText(documentText);
+    // The extraction never looks past the body start tag, so the rest is not loaded twice.
+    buffer.SetText(
+        std::string_view(documentText).substr(0, HeadSection::SearchedLength(documentText)));
     HeadSection::ExtractHeadSection(wizard_);
     buffer.SetCRLFLineBreaks();
     if (!Rewrite(fileName, documentText)) {
