@@ -9,6 +9,12 @@ const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
         {"read", "read FILE... [FIELD OPTIONS]",
          "read the head of each FILE into the wizard fields, as JSON", RunRead},
+        {"tags", "tags [--file FILE] [--active NAME] [FIELD OPTIONS]",
+         "print the title and meta tag lines that the wizard fields generate", RunTags},
+        {"update",
+         "update FILE... [FIELD OPTIONS] [--remove-blanks | --keep-blanks] [--backup | "
+         "--no-backup] [--in-place | -o OUT]",
+         "write the generated tags into the head of each FILE", RunUpdate},
         {"keywords", "keywords FILE [--top N] [--bodychk N]",
          "list the most frequent words of the body of FILE", RunKeywords},
         {"merge-keywords", "merge-keywords --keywords T WORD...",

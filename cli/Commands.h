@@ -13,6 +13,8 @@ int RunMergeKeywords(CliContext& context);
 int RunRead(CliContext& context);
 int RunSchema(CliContext& context);
 int RunSpell(CliContext& context);
+int RunTags(CliContext& context);
 int RunTokens(CliContext& context);
+int RunUpdate(CliContext& context);
 
 }  // namespace zendal::cli
