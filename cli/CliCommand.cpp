@@ -10,11 +10,11 @@ const std::vector<CliCommand>& Commands() {
         {"read", "read FILE... [FIELD OPTIONS]",
          "read the head of each FILE into the wizard fields, as JSON", RunRead},
         {"tags", "tags [--file FILE] [--active NAME] [FIELD OPTIONS]",
-         "print the title and meta tag lines that the wizard fields generate", RunTags},
+         "print the generated tag lines", RunTags},
         {"update",
          "update FILE... [FIELD OPTIONS] [--remove-blanks | --keep-blanks] [--backup | "
          "--no-backup] [--in-place | -o OUT]",
-         "write the generated tags into the head of each FILE", RunUpdate},
+         "rewrite the head of each FILE with the generated tags", RunUpdate},
         {"keywords", "keywords FILE [--top N] [--bodychk N]",
          "list the most frequent words of the body of FILE", RunKeywords},
         {"merge-keywords", "merge-keywords --keywords T WORD...",

@@ -132,7 +132,9 @@ TForm1::TForm1(MessagePort* messages, QWidget* parent)
       helpWindow_(this),
       wizard_(messages != nullptr ? *messages : messages_, status_),
       read_(wizard_),
-      analysis_(wizard_) {
+      analysis_(wizard_),
+      tags_(wizard_),
+      update_(wizard_, tags_) {
     setObjectName(QStringLiteral("Form1"));
     wizard_.clipboard = &clipboard_;
     wizard_.help = &helpWindow_;
@@ -398,6 +400,7 @@ void TForm1::BuildGeneratePage() {
 
 void TForm1::BuildAnalysisPage() {
     analysisPage_ = new AnalysisPage;
+    tags_.clearReport = [this] { analysisPage_->SubmitReady()->clear(); };
     TabSheet12 = analysisPage_;
     PageControl101->addTab(TabSheet12, QStringLiteral("Optional Meta Tag Analysis"));
     connect(analysisPage_->ExamineButton(), &QToolButton::clicked, this,
@@ -498,10 +501,6 @@ void TForm1::RunCommand(const std::function<void()>& command) {
     FieldsToControls();
 }
 
-void TForm1::NotReady(const char* command) {
-    wizard_.messages.Message(std::string(command) + " is not ready yet.");
-}
-
 void TForm1::ShowPage(QWidget* page) {
     PageControl101->setCurrentWidget(page);
 }
@@ -522,8 +521,8 @@ void TForm1::TabSheet1Enter() {
 }
 
 void TForm1::TabSheet5Enter() {
-    // The tag line generation joins here.
-    status_.SetPanelText(StatusPort::MessagePanel, "Tag generation is not ready yet.");
+    RunCommand([this] { tags_.TabSheet5Enter(); });
+    TagLines->setPlainText(Q(tags_.TagLinesText()));
 }
 
 void TForm1::TabSheet12Enter() {
@@ -588,11 +587,11 @@ void TForm1::SpeedButton14Click() {
 }
 
 void TForm1::Button32Click() {
-    NotReady("Copying the tags to the clipboard");
+    RunCommand([this] { tags_.Button32Click(TagLines->toPlainText().toStdString()); });
 }
 
 void TForm1::Button34Click() {
-    NotReady("The meta tag update");
+    RunCommand([this] { update_.Button34Click(); });
 }
 
 void TForm1::SpeedButton1Click() {

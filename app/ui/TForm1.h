@@ -13,6 +13,8 @@
 #include "custom/ui/MetaGrid.h"
 #include "head/ReadCommands.h"
 #include "spell/ui/QtSpellChecker.h"
+#include "update/TagGeneration.h"
+#include "update/UpdateCommand.h"
 
 class QAction;
 class QCheckBox;
@@ -158,8 +160,6 @@ class TForm1 : public QMainWindow {
                      const std::function<void()>& handler);
     // Runs a command over the fields and shows what it leaves unhandled.
     void RunCommand(const std::function<void()>& command);
-    // The answer of a button whose command has not been built yet.
-    void NotReady(const char* command);
 
     QtMessagePort messages_;
     QtStatusPort status_;
@@ -168,6 +168,8 @@ class TForm1 : public QMainWindow {
     Wizard wizard_;
     ReadCommands read_;
     MetaTagAnalysis analysis_;
+    TagGeneration tags_;
+    UpdateCommand update_;
     CustomPage* customPage_ = nullptr;
     AnalysisPage* analysisPage_ = nullptr;
     Tpoledit* ruleBaseWindow_ = nullptr;

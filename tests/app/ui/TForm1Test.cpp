@@ -449,17 +449,19 @@ class TForm1Test : public QObject {
         QCOMPARE(bench.form.Titlebox->text(), QStringLiteral("Garden tools"));
     }
 
-    void commandsNotBuiltYetSaySo() {
+    void generateTagsPageShowsCopiesAndWritesTheTags() {
         Bench bench(messages_);
-        for (const char* name : {"Button32", "Button34"}) {
-            messages_.shown.clear();
-            Button(bench.form, name)->click();
-            QCOMPARE(messages_.shown.size(), std::size_t(1));
-            QVERIFY2(messages_.shown[0].text.find("is not ready yet.") != std::string::npos, name);
-        }
+        bench.form.FormCreate();
         messages_.shown.clear();
-        Item(bench.form, "MetaTagUpdate1")->trigger();
-        QCOMPARE(messages_.shown.size(), std::size_t(1));
+        bench.form.Edit7->setText(QStringLiteral("Ann Example"));
+        bench.form.PageControl101->setCurrentWidget(bench.form.TabSheet5);
+        QVERIFY(bench.form.TagLines->toPlainText().contains("Ann Example"));
+        Button(bench.form, "Button32")->click();
+        QCOMPARE(bench.clipboard.texts.back(), bench.form.TagLines->toPlainText().toStdString());
+        bench.form.CheckBox2->setChecked(false);
+        Button(bench.form, "Button34")->click();
+        QVERIFY(bench.host.text.find("Ann Example") != std::string::npos);
+        QCOMPARE(messages_.Texts().back(), std::string("Successfully Wrote Tags To 1 Files"));
     }
 
     void spellCheckButtonsCheckTheirOwnField() {
