@@ -6,7 +6,7 @@ namespace zendal {
 
 // The desktop clipboard, plain text.
 class ClipboardPort {
-public:
+  public:
     virtual ~ClipboardPort() = default;
     virtual void SetText(const std::string& text) = 0;
 };

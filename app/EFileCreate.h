@@ -6,7 +6,7 @@ namespace zendal {
 
 // A file could not be created or written.
 class EFileCreate : public ZendalError {
-public:
+  public:
     explicit EFileCreate(const std::string& fileName)
         : ZendalError("Cannot create file " + fileName) {}
 };

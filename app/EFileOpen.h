@@ -6,7 +6,7 @@ namespace zendal {
 
 // A file could not be opened for reading.
 class EFileOpen : public ZendalError {
-public:
+  public:
     explicit EFileOpen(const std::string& fileName) : ZendalError("Cannot open file " + fileName) {}
 };
 

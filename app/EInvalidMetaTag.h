@@ -6,7 +6,7 @@ namespace zendal {
 
 // A malformed title or meta tag.
 class EInvalidMetaTag : public ZendalError {
-public:
+  public:
     using ZendalError::ZendalError;
 };
 

@@ -6,7 +6,7 @@ namespace zendal {
 
 // No file to work on.
 class ENoFile : public ZendalError {
-public:
+  public:
     using ZendalError::ZendalError;
 };
 

@@ -6,7 +6,7 @@ namespace zendal {
 
 // The settings store refused a read or a write; the message names the value.
 class ESettingsFailure : public ZendalError {
-public:
+  public:
     using ZendalError::ZendalError;
 };
 

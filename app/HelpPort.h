@@ -4,7 +4,7 @@ namespace zendal {
 
 // The help viewer, opened at a numbered help context.
 class HelpPort {
-public:
+  public:
     virtual ~HelpPort() = default;
     virtual void ShowContext(int context) = 0;
 };

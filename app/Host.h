@@ -8,7 +8,7 @@ namespace zendal {
 // running, no active document, an error of the host); callers catch it and show their own fixed
 // message. Text is UTF-8 with CR LF line breaks.
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Members of the active document.

@@ -6,7 +6,7 @@ namespace zendal {
 
 // Modal message boxes. The windows show real boxes; tests and zendal-cli answer from a script.
 class MessagePort {
-public:
+  public:
     enum class Box { Plain, Error };
     // Whether the box reports a failure of the command (zendal-cli exits 1 after one).
     enum class Outcome { Info, Failure };

@@ -9,7 +9,7 @@ namespace zendal {
 // exists. Reading a value that is not a string, or a refused write, throws ESettingsFailure
 // naming the value.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // False when the key can neither be opened nor created.
     virtual bool OpenKey(const std::string& key) = 0;

@@ -6,7 +6,7 @@ namespace zendal {
 
 // The status bar with its four panels, the repaint between steps and the busy cursor.
 class StatusPort {
-public:
+  public:
     enum Panel { StatePanel = 0, SparePanel = 1, FileCounterPanel = 2, MessagePanel = 3 };
 
     virtual ~StatusPort() = default;
@@ -19,7 +19,7 @@ public:
     virtual void SetSimpleText(const std::string& text) { simpleText_ = text; }
     std::string SimpleText() const { return simpleText_; }
 
-private:
+  private:
     std::string simpleText_;
 };
 

@@ -20,18 +20,18 @@ namespace zendal {
 // commands are classes of their subsystems that work on a Wizard; the windows mirror the fields
 // into their controls before a command and back after it.
 class Wizard {
-public:
+  public:
     Wizard(MessagePort& messagePort, StatusPort& statusPort)
         : messages(messagePort), status(statusPort) {}
 
     // Program-wide values.
-    std::string programFolder;  // the Zendal home folder, with a trailing separator
-    Host* host = nullptr;       // owned by whoever made the wizard; null when none was created
+    std::string programFolder;   // the Zendal home folder, with a trailing separator
+    Host* host = nullptr;        // owned by whoever made the wizard; null when none was created
     std::string activeDocument;  // the host's file name at start-up or the last refresh, or MULT
     std::vector<std::string> fileList;  // exactly the active document once one was obtained
 
     WizardFields fields;
-    std::string schemaName;  // the schema selector scname
+    std::string schemaName;               // the schema selector scname
     std::vector<std::string> schemaList;  // the names that scname offers
     RuleBaseCopies ruleBase;
     LineBuffer htmlrichedit;  // the document line buffer

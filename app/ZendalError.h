@@ -7,7 +7,7 @@ namespace zendal {
 
 // Base of the system's own failures: each carries the message text that a command shows.
 class ZendalError : public std::runtime_error {
-public:
+  public:
     explicit ZendalError(const std::string& message) : std::runtime_error(message) {}
     std::string Message() const { return what(); }
 };

@@ -16,8 +16,8 @@ TEST(CliBasics, VersionAndHelpExitZero) {
 }
 
 TEST(CliBasics, UsageErrorsExitTwo) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"no-such-command"}, {"--home"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{}, {"no-such-command"}, {"--home"}}) {
         auto result = RunCli(args);
         EXPECT_EQ(result.status, 2);
         EXPECT_NE(result.err.find("Usage: zendal-cli"), std::string::npos);

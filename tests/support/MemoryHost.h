@@ -11,7 +11,7 @@ namespace zendal::test {
 // A host editor in memory: a file name and a text, with switches to make its calls fail, and a
 // log of the calls made.
 class MemoryHost : public Host {
-public:
+  public:
     std::string fileName;
     std::string text;
     bool failFileName = false;
@@ -34,7 +34,7 @@ public:
         Call("AddAppToolbutton", failToolbutton);
     }
 
-private:
+  private:
     void Call(const std::string& member, bool fail) {
         calls.push_back(member);
         if (fail) {

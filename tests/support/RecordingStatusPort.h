@@ -10,7 +10,7 @@ namespace zendal::test {
 
 // Keeps the panel texts and a history of every text written to each panel.
 class RecordingStatusPort : public StatusPort {
-public:
+  public:
     void SetPanelText(Panel panel, const std::string& text) override {
         panels[panel] = text;
         history[panel].push_back(text);

@@ -10,7 +10,7 @@ namespace zendal::test {
 
 // Records every box and answers questions from a script (Yes when the script is empty).
 class ScriptedMessagePort : public MessagePort {
-public:
+  public:
     struct Shown {
         Box box;
         Outcome outcome;
