@@ -1,5 +1,7 @@
 #include "analysis/ui/AnalysisPage.h"
 
+#include "app/ui/InfoPanel.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -35,20 +37,11 @@ AnalysisPage::AnalysisPage(QWidget* parent) : QWidget(parent) {
     fixed.setStyleHint(QFont::TypeWriter);
     report_->setFont(fixed);
 
-    auto* explanation = new QLabel(
+    auto* explanation = new InfoPanel(
         "This page verifies that the meta tags you are about to embed are valid in structure, "
         "include all of the required tags and are used properly.\n\n"
         "Click Examine Meta Tags Now to review your metadata values.",
-        splitter);
-    explanation->setObjectName("AnalysisInfo");
-    explanation->setWordWrap(true);
-    explanation->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    explanation->setMargin(8);
-    explanation->setAutoFillBackground(true);
-    QPalette tip = explanation->palette();
-    tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
-    tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
-    explanation->setPalette(tip);
+        "AnalysisInfo", splitter);
     splitter->addWidget(report_);
     splitter->addWidget(explanation);
     splitter->setStretchFactor(0, 78);

@@ -1,5 +1,7 @@
 #include "app/ui/TForm1.h"
 
+#include "app/ui/InfoPanel.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -74,16 +76,8 @@ QPlainTextEdit* TextBox(const char* name, QWidget* parent) {
 }
 
 // The fixed text on the right of a page, on the tool-tip colours like the other pages' panels.
-QLabel* InfoPanel(const char* name, const QStringList& lines, QWidget* parent) {
-    auto* panel = Named(new QLabel(lines.join(QLatin1Char('\n')), parent), name);
-    panel->setWordWrap(true);
-    panel->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    panel->setMargin(8);
-    panel->setAutoFillBackground(true);
-    QPalette tip = panel->palette();
-    tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
-    tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
-    panel->setPalette(tip);
+QLabel* PageInfoPanel(const char* name, const QStringList& lines, QWidget* parent) {
+    auto* panel = new zendal::InfoPanel(lines.join(QLatin1Char('\n')), name, parent);
     panel->setMinimumWidth(200);
     panel->setMaximumWidth(260);
     return panel;
@@ -239,16 +233,16 @@ void TForm1::BuildKeyWordsPage() {
 
     QWidget* bar = PageFrame(
         TabSheet1, group,
-        InfoPanel("Info1",
-                  {"", "", "The Key Words and Description page allows you to:", "",
-                   "- Enter Key Words", "- Enter Description", "- Enter Page Title", "",
-                   "Remember the generator checks the characters that you specify in the Body "
-                   "Check count.The default is the first 1000. Values up to the entire content "
-                   "size are acceptable.",
-                   "",
-                   "You can change the Rule Base that controls the Body Check count on the "
-                   "Optional Tag Analysis page."},
-                  TabSheet1),
+        PageInfoPanel("Info1",
+                      {"", "", "The Key Words and Description page allows you to:", "",
+                       "- Enter Key Words", "- Enter Description", "- Enter Page Title", "",
+                       "Remember the generator checks the characters that you specify in the Body "
+                       "Check count.The default is the first 1000. Values up to the entire content "
+                       "size are acceptable.",
+                       "",
+                       "You can change the Rule Base that controls the Body Check count on the "
+                       "Optional Tag Analysis page."},
+                      TabSheet1),
         "ToolBar1");
     AddButton(bar, "Refresh to Active Page", "SpeedButton2", "Refresh to ColdFusion Active Page",
               &TForm1::SpeedButton2Click);
@@ -319,16 +313,16 @@ void TForm1::BuildOptionsPage() {
 
     QWidget* bar = PageFrame(
         TabSheet2, group,
-        InfoPanel("Info2",
-                  {"", "", "The Options Page allows you to set:", "",
-                   "Document Properties, Search Engine Settings, Rights Management, rules and "
-                   "properties, and Browser Properties.",
-                   "", "Press the Help button for full Tag Descriptions.", "",
-                   "If you are unsure of what you want to set s-bots Robots) at follow this "
-                   "simple rule:",
-                   "", "If you want the robot to index the page ALL if you do not NOINDEX.", "",
-                   "Do not forget to use the Copyright Tag!"},
-                  TabSheet2),
+        PageInfoPanel("Info2",
+                      {"", "", "The Options Page allows you to set:", "",
+                       "Document Properties, Search Engine Settings, Rights Management, rules and "
+                       "properties, and Browser Properties.",
+                       "", "Press the Help button for full Tag Descriptions.", "",
+                       "If you are unsure of what you want to set s-bots Robots) at follow this "
+                       "simple rule:",
+                       "", "If you want the robot to index the page ALL if you do not NOINDEX.", "",
+                       "Do not forget to use the Copyright Tag!"},
+                      TabSheet2),
         "ToolBar2");
     AddButton(bar, "Read Html", "rhtmlopt", "Read HTML Properties", &TForm1::rhtmloptClick);
     AddButton(bar, "Clear All", "SpeedButton7", "Clear All current values",
@@ -378,16 +372,16 @@ void TForm1::BuildGeneratePage() {
 
     QWidget* bar = PageFrame(
         TabSheet5, fields,
-        InfoPanel("Info5",
-                  {"Congratulations! You are almost done.", "",
-                   "From this page you can set the update settings:", "", "- Create Backups",
-                   "- Remove Blanks", "",
-                   "These Settings allow you to control how the update process works.", "",
-                   "The Backup feature creates a backup file before the last save.", "",
-                   "The Remove Blanks removes a meta tag values that were left blank in the "
-                   "wizard.",
-                   "", "Read the help for more information.", "", "Thanks for using Zendal!"},
-                  TabSheet5),
+        PageInfoPanel("Info5",
+                      {"Congratulations! You are almost done.", "",
+                       "From this page you can set the update settings:", "", "- Create Backups",
+                       "- Remove Blanks", "",
+                       "These Settings allow you to control how the update process works.", "",
+                       "The Backup feature creates a backup file before the last save.", "",
+                       "The Remove Blanks removes a meta tag values that were left blank in the "
+                       "wizard.",
+                       "", "Read the help for more information.", "", "Thanks for using Zendal!"},
+                      TabSheet5),
         "ToolBar4");
     AddButton(bar, "Clipboard", "Button32", "Copy Tags to the Clipboard", &TForm1::Button32Click);
     AddButton(bar, "Update", "Button34", "Write meta tags to your file", &TForm1::Button34Click);

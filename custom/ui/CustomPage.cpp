@@ -1,5 +1,7 @@
 #include "custom/ui/CustomPage.h"
 
+#include "app/ui/InfoPanel.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -65,16 +67,7 @@ CustomPage::CustomPage(Wizard& wizard, QWidget* parent) : QWidget(parent), wizar
     grid1_ = new MetaGrid(model_, fields);
     fieldColumn->addWidget(grid1_, 1);
 
-    auto* info = new QLabel(kInfo, splitter);
-    info->setObjectName("CustomInfo");
-    info->setWordWrap(true);
-    info->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    info->setMargin(8);
-    info->setAutoFillBackground(true);
-    QPalette tip = info->palette();
-    tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
-    tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
-    info->setPalette(tip);
+    auto* info = new InfoPanel(kInfo, "CustomInfo", splitter);
     splitter->addWidget(fields);
     splitter->addWidget(info);
     splitter->setStretchFactor(0, 78);
