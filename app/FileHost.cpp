@@ -1,47 +1,33 @@
 #include "app/FileHost.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/AtomicFile.h"
+#include "app/DocumentFile.h"
+#include "app/EDocumentTooLarge.h"
+#include "app/EFileOpen.h"
 #include "app/EHostFailure.h"
 
 namespace zendal {
 
-namespace {
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-}  // namespace
-
 FileHost::FileHost(const std::string& path)
     : fileName_(std::filesystem::absolute(path).lexically_normal().string()) {
-    if (std::optional<std::string> bytes = ReadWholeFile(fileName_)) {
-        LoadedFile file{std::move(*bytes), {}};
+    try {
+        LoadedFile file{DocumentFile::Read(fileName_), {}};
         file.decoded = DocumentCodec::Decode(file.bytes);
         text_ = file.decoded.text;
         loaded_ = std::move(file);
+    } catch (const EDocumentTooLarge& e) {
+        loadFailure_ = e.Message();
+        tooLarge_ = true;
+    } catch (const EFileOpen& e) {
+        loadFailure_ = e.Message();
     }
 }
 
 const FileHost::LoadedFile& FileHost::Document() const {
     if (!loaded_) {
-        throw EHostFailure("Cannot open file " + fileName_);
+        throw EHostFailure(loadFailure_);
     }
     return *loaded_;
 }

@@ -13,7 +13,8 @@ namespace zendal {
 // saved; it is saved only when asked, through a temporary file renamed over the original.
 class FileHost : public Host {
   public:
-    // Loads the file; a file that cannot be read makes Text() throw EHostFailure.
+    // Loads the file; a file that cannot be read or is too large makes Text() throw
+    // EHostFailure.
     explicit FileHost(const std::string& path);
 
     std::string FILENAME() override { return fileName_; }  // the absolute path
@@ -28,6 +29,10 @@ class FileHost : public Host {
                           const std::string& iconFile, const std::string& hint) override;
 
     bool Loaded() const { return loaded_.has_value(); }
+    // Why the file was not loaded: "Cannot open file ...", or the refusal of a file larger
+    // than the most that Zendal opens (then TooLarge() is true). Empty when it was loaded.
+    const std::string& LoadFailure() const { return loadFailure_; }
+    bool TooLarge() const { return tooLarge_; }
     const DocumentFormat& Format() const;
     // Whether the text differs from what was loaded.
     bool Modified() const;
@@ -50,6 +55,8 @@ class FileHost : public Host {
     std::string fileName_;
     std::optional<LoadedFile> loaded_;
     std::string text_;
+    std::string loadFailure_;
+    bool tooLarge_ = false;
 };
 
 }  // namespace zendal

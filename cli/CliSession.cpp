@@ -23,6 +23,10 @@ CliSession::CliSession(CliContext& context)
 
 void CliSession::OpenDocument(const std::string& path) {
     document_ = std::make_unique<FileHost>(path);
+    if (document_->TooLarge()) {
+        // Refused before the command runs: the command then finds the document unreadable.
+        wizard_.messages.Error(document_->LoadFailure());
+    }
     wizard_.host = document_.get();
     StartUp::TakeActiveDocument(wizard_);
 }

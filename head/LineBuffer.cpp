@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/DocumentCodec.h"
+#include "app/DocumentFile.h"
 #include "app/EFileOpen.h"
 
 namespace zendal {
@@ -219,11 +220,7 @@ long LineBuffer::ReplaceRange(long position, long length, std::string_view repla
 }
 
 void LineBuffer::LoadFile(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) {
-        throw EFileOpen(fileName);
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = DocumentFile::Read(fileName);
     // Decoded as the hosts decode a document, so that the file's text and the host's text can
     // be joined.
     Rebuild(DocumentCodec::Decode(bytes).text);

@@ -13,6 +13,7 @@
 
 #include "app/CommaText.h"
 #include "app/DocumentCodec.h"
+#include "app/DocumentFile.h"
 #include "app/EFileCreate.h"
 #include "app/EFileOpen.h"
 #include "app/ENoFile.h"
@@ -79,17 +80,10 @@ std::string_view FirstCharacters(std::string_view text, std::size_t start, long 
     return text.substr(start, end - start);
 }
 
-// The document file as text, its line breaks as they stand. Throws EFileOpen.
+// The document file as text, its line breaks as they stand. Throws EFileOpen or
+// EDocumentTooLarge.
 std::string ReadDocument(const std::string& fileName) {
-    std::error_code error;
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in || std::filesystem::is_directory(fileName, error)) {
-        throw EFileOpen(fileName);
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw EFileOpen(fileName);
-    }
+    const std::string bytes = DocumentFile::Read(fileName);
     return DocumentCodec::IsValidUtf8(bytes) ? bytes : DocumentCodec::Windows1252ToUtf8(bytes);
 }
 
@@ -198,8 +192,8 @@ std::string KeyWordGenerator::BodySpan(const std::string& fileName) {
     std::string text;
     try {
         text = ReadDocument(fileName);
-    } catch (const EFileOpen& open) {
-        messages_.Error("ERROR: Cannot Load Active File: " + fileName + "\r\n" + open.Message());
+    } catch (const ZendalError& unread) {  // EFileOpen or EDocumentTooLarge
+        messages_.Error("ERROR: Cannot Load Active File: " + fileName + "\r\n" + unread.Message());
         return {};
     }
     std::size_t start = FindIgnoringCase(text, "<BODY", 0);

@@ -91,6 +91,11 @@ DocumentWindow::DocumentWindow(const std::string& path, MessagePort& messages, Q
     close->setShortcut(QKeySequence::Close);
     resize(720, 560);
     ShowFile();
+    // A file that is missing is reported by the wizard when it reads the document; a refused
+    // one gets its own message, which names its size.
+    if (hasDocument_ && file_.TooLarge()) {
+        messages_.Error(file_.LoadFailure());
+    }
 }
 
 void DocumentWindow::ShowFile() {
@@ -126,7 +131,7 @@ bool DocumentWindow::Open(const std::string& path) {
     file_ = FileHost(path);
     hasDocument_ = true;
     if (!file_.Loaded()) {
-        messages_.Error("Cannot open file " + file_.FILENAME());
+        messages_.Error(file_.LoadFailure());
     }
     ShowFile();
     return true;

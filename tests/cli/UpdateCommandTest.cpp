@@ -84,5 +84,45 @@ TEST(UpdateCommand, UsageErrors) {
     EXPECT_EQ(RunCli({"--home", dir.Path().string(), "update"}).status, 2);
 }
 
+// Pages of any bytes: the update keeps everything after the head as it was, and a second update
+// gives the same text.
+TEST(UpdateCommand, KeepsTheBodyOfAwkwardPages) {
+    const std::string head = "<html>\n<head>\n<title>Old</title>\n</head>\n";
+    struct Case {
+        const char* what;
+        std::string body;
+    };
+    const Case cases[] = {
+        {"NUL bytes", std::string("<body>\na\0b\0\0c\n</body></html>\n", 29)},
+        {"invalid UTF-8", "<body>\ncaf\xe9 \x81\x8d\x8f\x90\x9d \xc3\x28\n</body></html>\n"},
+        {"10 MB on one line", "<body>" + std::string(10 << 20, 'w') + "</body></html>\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string page = dir.Write("page.html", head + c.body).string();
+        ASSERT_EQ(Update(dir, {page}, {"--in-place"}).status, 0);
+        const std::string once = ReadFile(page);
+        EXPECT_TRUE(once.ends_with("</head>\n" + c.body));
+        EXPECT_NE(once.find("<title>New</title>"), std::string::npos);
+        ASSERT_EQ(Update(dir, {page}, {"--in-place"}).status, 0);
+        EXPECT_EQ(ReadFile(page), once);
+    }
+}
+
+TEST(UpdateCommand, RefusesAPageLargerThan256Megabytes) {
+    TempDir dir;
+    const std::filesystem::path page = dir.Write("big.html", "");
+    std::filesystem::resize_file(page, (std::uintmax_t{256} << 20) + 1);
+    const CliResult result = Update(dir, {page.string()}, {"--in-place"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.starts_with(
+        "The file " + page.string() +
+        " is too large to open: it is 256.0 MB (268435457 bytes), and Zendal opens documents of "
+        "up to 256 MB.\n"))
+        << result.err;
+    EXPECT_EQ(std::filesystem::file_size(page), (std::uintmax_t{256} << 20) + 1);
+}
+
 }  // namespace
 }  // namespace zendal::test

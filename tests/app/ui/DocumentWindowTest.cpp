@@ -150,6 +150,36 @@ class DocumentWindowTest : public QObject {
         QVERIFY_THROWS_EXCEPTION(zendal::EHostFailure, window.InsertText("x", true));
     }
 
+    void fileLargerThan256MegabytesIsRefusedNamingItsSize() {
+        QFile big(path_);
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize((qint64{256} << 20) + 1));  // sparse: nothing is written
+        big.close();
+        zendal::test::ScriptedMessagePort messages;
+        DocumentWindow window(path_.toStdString(), messages);
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{"The file " + path_.toStdString() +
+                                          " is too large to open: it is 256.0 MB (268435457 "
+                                          "bytes), and Zendal opens documents of up to 256 MB."});
+        QVERIFY(window.editor()->isReadOnly());
+        QVERIFY(window.editor()->toPlainText().isEmpty());
+        QVERIFY_THROWS_EXCEPTION(zendal::EHostFailure, window.Text());
+    }
+
+    void nulBytesAndStrayBytesSurviveAnEditAndASave() {
+        const QByteArray original("<html>\n<head></head>\n<p>a\0b\x81\x8d\xff</p>\n", 35);
+        WriteBytes(path_, original);
+        zendal::test::ScriptedMessagePort messages;
+        DocumentWindow window(path_.toStdString(), messages);
+        QCOMPARE(window.Text(), std::string("<html>\r\n<head></head>\r\n<p>a\0b\xC2\x81\xC2\x8D"
+                                            "\xC3\xBF</p>\r\n",
+                                            41));
+        window.editor()->moveCursor(QTextCursor::End);
+        window.editor()->insertPlainText(QStringLiteral("x"));
+        QVERIFY(window.Save());
+        QCOMPARE(ReadBytes(path_), original + "x");
+    }
+
     void fileMenuOpensSavesAsReloadsAndCloses() {
         WriteBytes(path_, "<html>\n");
         const QString other = dir_.filePath(QStringLiteral("other.html"));
