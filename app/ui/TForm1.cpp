@@ -205,6 +205,7 @@ void TForm1::BuildKeyWordsPage() {
     spellKeyWords->setText(QStringLiteral("Spell Check &Key Words"));
     Hint(spellKeyWords, "Spell Check The Key words Value");
     SpellDlg1 = std::make_unique<QtSpellChecker>(this, messagePort(), wizard_.programFolder);
+    SpellDlg1->dialog().SetHelp(&helpWindow_);
     connect(spellKeyWords, &QToolButton::clicked, this,
             [this] { SpellDlg1->SpeedButton4Click(edit22); });
     auto* spellDescription = Named(new QToolButton(group), "SpeedButton5");

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "app/HelpPort.h"
 #include "spell/TSpellDlg.h"
 #include "spell/ui/TEnterEdit.h"
 
@@ -109,7 +110,13 @@ TMSSpellDlg::TMSSpellDlg(TSpellDlg& speller, QWidget* parent)
     connect(btnSuggest, &QPushButton::clicked, this, &TMSSpellDlg::btnSuggestClick);
     int closeY = kListTop + kListHeight - kButtonHeight;
     btnClose = Button("btnClose", "Cancel", kColumn1, closeY, TSpellDlg::kCancel);
-    btnHelp = Button("btnHelp", "Help", kColumn2, closeY, 0);  // no help topic is set
+    btnHelp = Button("btnHelp", "Help", kColumn2, closeY, 0);
+    btnHelp->setEnabled(false);
+    connect(btnHelp, &QPushButton::clicked, this, [this] {
+        if (help_ != nullptr) {
+            help_->ShowContext(speller_.properties.helpContext);
+        }
+    });
 
     btnAutoCorrect = Button("btnAutoCorrect", "AutoCorrect", kMargin, kBottomRowY, 0);
     btnOptions = Button("btnOptions", "&Options", kMargin + 90, kBottomRowY, 0);
@@ -137,6 +144,11 @@ TMSSpellDlg::TMSSpellDlg(TSpellDlg& speller, QWidget* parent)
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
+}
+
+void TMSSpellDlg::SetHelp(HelpPort* help) {
+    help_ = help;
+    btnHelp->setEnabled(help != nullptr);
 }
 
 TMSSpellDlg::~TMSSpellDlg() {

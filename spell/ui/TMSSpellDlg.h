@@ -11,6 +11,7 @@ class QWidget;
 
 namespace zendal {
 
+class HelpPort;
 class TEnterEdit;
 class TSpellDlg;
 
@@ -25,6 +26,10 @@ class TMSSpellDlg : public QDialog, public SpellDialogPort {
 
     TMSSpellDlg(TSpellDlg& speller, QWidget* parent = nullptr);
     ~TMSSpellDlg() override;
+
+    // The help viewer that the Help button opens at the dialog's help context; without one the
+    // button is disabled.
+    void SetHelp(HelpPort* help);
 
     void SetFoundLabel(const std::string& caption) override;
     void SetCurrentWord(const std::string& word) override;
@@ -89,6 +94,7 @@ class TMSSpellDlg : public QDialog, public SpellDialogPort {
     QPushButton* AccentButton(const char* name, const QString& character, int x);
 
     TSpellDlg& speller_;
+    HelpPort* help_ = nullptr;
     bool busy_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/HelpPort.h"
 #include "app/ui/TForm1.h"
 #include "spell/TDCTCompiler.h"
 #include "spell/ui/QtSpellChecker.h"
@@ -92,8 +93,10 @@ class TMSSpellDlgTest : public QObject {
             auto* button = dialog.findChild<QPushButton*>(name);
             QVERIFY2(button, name);
             QCOMPARE(button->text(), QString::fromUtf8(caption));
+            // Help stays disabled until a help viewer is given (see helpButton).
             bool disabled = QByteArray(name) == "btnAutoCorrect" ||
-                            QByteArray(name) == "btnOptions" || QByteArray(name) == "btnUndo";
+                            QByteArray(name) == "btnOptions" || QByteArray(name) == "btnUndo" ||
+                            QByteArray(name) == "btnHelp";
             QCOMPARE(button->isEnabled(), !disabled);
         }
         QCOMPARE(dialog.findChild<QLabel*>("lblReplace")->text(), QStringLiteral("Change &To:"));
@@ -117,6 +120,21 @@ class TMSSpellDlgTest : public QObject {
         QCOMPARE(order, QStringList({"edtCurWord", "edtWord", "lstSuggest", "btnSkip", "btnSkipAll",
                                      "btnReplace", "btnReplaceAll", "btnAdd", "btnSuggest",
                                      "btnClose", "btnHelp"}));
+    }
+
+    void helpButtonOpensTheDialogsHelpContext() {
+        struct RecordingHelp : zendal::HelpPort {
+            std::vector<int> contexts;
+            void ShowContext(int context) override { contexts.push_back(context); }
+        } help;
+        TMSSpellDlg& dialog = checker_->dialog();
+        auto* button = dialog.findChild<QPushButton*>("btnHelp");
+        dialog.SetHelp(&help);
+        QVERIFY(button->isEnabled());
+        button->click();
+        QCOMPARE(help.contexts, std::vector<int>{0});
+        dialog.SetHelp(nullptr);
+        QVERIFY(!button->isEnabled());
     }
 
     void aRunDrivenByTheButtons() {
