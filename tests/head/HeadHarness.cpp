@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "head/HeadSection.h"
+#include "support/MachinePages.h"
 #include "support/TestSupport.h"
 
 namespace zendal::test {
@@ -42,23 +43,9 @@ std::vector<std::string> HeadHarness::Lines() const {
 }
 
 std::vector<std::string> RealPages(std::size_t limit) {
-    namespace fs = std::filesystem;
     std::vector<std::string> pages;
-    std::error_code error;
-    fs::recursive_directory_iterator it("/usr/share/doc",
-                                        fs::directory_options::skip_permission_denied, error);
-    if (error) {
-        return pages;
-    }
-    for (const fs::directory_entry& entry : it) {
-        std::error_code ignored;
-        if (entry.path().extension() == ".html" && entry.is_regular_file(ignored)) {
-            pages.push_back(entry.path().string());
-        }
-    }
-    std::sort(pages.begin(), pages.end());
-    if (pages.size() > limit) {
-        pages.resize(limit);
+    for (const std::filesystem::path& page : SpreadSample(MachinePages(), limit)) {
+        pages.push_back(page.string());
     }
     return pages;
 }

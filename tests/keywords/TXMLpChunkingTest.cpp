@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "keywords/EventRecorder.h"
+#include "support/MachinePages.h"
 
 using zendal::test::EventRecorder;
+using zendal::test::MachinePages;
 using zendal::test::ParserOptions;
+using zendal::test::SpreadSample;
 
 namespace {
 
@@ -103,39 +106,19 @@ TEST(TXMLpChunking, RandomInputs) {
 // A bounded, fixed sample of the HTML pages installed on this machine.
 std::vector<std::filesystem::path> SamplePages() {
     std::vector<std::filesystem::path> pages;
-    const std::filesystem::path root = "/usr/share/doc";
-    std::error_code error;
-    if (!std::filesystem::is_directory(root, error)) {
-        return pages;
-    }
-    for (auto it = std::filesystem::recursive_directory_iterator(
-             root, std::filesystem::directory_options::skip_permission_denied, error);
-         it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-        if (error) {
-            break;
-        }
-        const auto extension = it->path().extension();
-        if ((extension == ".html" || extension == ".htm") && it->is_regular_file(error) &&
-            it->file_size(error) <= 128 * 1024) {
-            pages.push_back(it->path());
+    for (const std::filesystem::path& page : MachinePages()) {
+        std::error_code error;
+        if (std::filesystem::file_size(page, error) <= 128 * 1024 && !error) {
+            pages.push_back(page);
         }
     }
-    std::sort(pages.begin(), pages.end());
-    constexpr std::size_t kSample = 12;
-    if (pages.size() > kSample) {
-        std::vector<std::filesystem::path> sample;
-        for (std::size_t i = 0; i < kSample; ++i) {
-            sample.push_back(pages[i * pages.size() / kSample]);
-        }
-        pages = sample;
-    }
-    return pages;
+    return SpreadSample(pages, 12);
 }
 
 TEST(TXMLpChunking, RealPages) {
     const auto pages = SamplePages();
     if (pages.empty()) {
-        GTEST_SKIP() << "no HTML pages under /usr/share/doc";
+        GTEST_SKIP() << "no HTML pages on this machine";
     }
     std::mt19937 random(7);
     for (const auto& page : pages) {

@@ -41,7 +41,8 @@ std::filesystem::path Fixture(const std::string& name) {
     return std::filesystem::path(ZENDAL_TEST_DATA_DIR) / name;
 }
 
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
+                 unsigned timeLimitSeconds) {
     TempDir io;
     std::filesystem::path inPath = io.Write("stdin", input);
     std::filesystem::path outPath = io.Path() / "stdout";
@@ -62,6 +63,7 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
             argv.push_back(arg.data());
         }
         argv.push_back(nullptr);
+        alarm(timeLimitSeconds);  // kept across exec; 0 sets no limit
         execv(program.c_str(), argv.data());
         _exit(127);
     }
@@ -69,6 +71,7 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
     waitpid(pid, &status, 0);
     CliResult result;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     result.out = ReadFile(outPath);
     result.err = ReadFile(errPath);
     return result;

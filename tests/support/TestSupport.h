@@ -27,12 +27,15 @@ std::string ReadFile(const std::filesystem::path& path);
 std::filesystem::path Fixture(const std::string& name);
 
 struct CliResult {
-    int status = -1;
+    int status = -1;  // the exit status, or -1 when a signal ended the program
+    int signal = 0;   // the signal that ended it
     std::string out;
     std::string err;
 };
 
-// Runs the built zendal-cli with the arguments (not through a shell) and the given input.
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "");
+// Runs the built zendal-cli with the arguments (not through a shell) and the given input. With a
+// time limit, a run that takes longer is ended by SIGALRM.
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "",
+                 unsigned timeLimitSeconds = 0);
 
 }  // namespace zendal::test
