@@ -28,52 +28,49 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-}  // namespace
-
-std::string LineBuffer::ToCRLF(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 32 + 2);
-    std::size_t copied = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            continue;
+// The line starts of a text whose every break is CR LF, the last line's break may be missing;
+// false, with the starts unfinished, as soon as a lone CR or LF shows.
+bool IndexLines(std::string_view text, std::vector<std::size_t>& starts) {
+    constexpr std::size_t npos = std::string_view::npos;
+    starts.clear();
+    std::size_t cr = text.find('\r');
+    std::size_t lf = text.find('\n');
+    for (std::size_t pos = 0; pos < text.size();) {
+        starts.push_back(pos);
+        if (cr == npos && lf == npos) {
+            break;
         }
-        out.append(text.data() + copied, i - copied);
-        out += "\r\n";
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-        }
-        copied = i + 1;
-    }
-    out.append(text.data() + copied, text.size() - copied);
-    return out;
-}
-
-bool LineBuffer::HasOnlyCRLF(std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            if (i + 1 == text.size() || text[i + 1] != '\n') {
-                return false;
-            }
-            ++i;
-        } else if (text[i] == '\n') {
+        if (cr == npos || lf != cr + 1) {
             return false;
         }
+        pos = lf + 1;
+        cr = text.find('\r', pos);
+        lf = text.find('\n', pos);
     }
     return true;
 }
 
+}  // namespace
+
+std::string LineBuffer::ToCRLF(std::string_view text) {
+    return DocumentCodec::WithLineBreaks(text, DocumentFormat::LineBreaks::CRLF);
+}
+
+bool LineBuffer::HasOnlyCRLF(std::string_view text) {
+    const DocumentCodec::LineBreakCounts counts = DocumentCodec::CountLineBreaks(text);
+    return counts.lf == 0 && counts.cr == 0;
+}
+
 void LineBuffer::Rebuild(std::string text) {
-    if (!HasOnlyCRLF(text)) {
+    if (!IndexLines(text, lineStarts_)) {
         text = ToCRLF(text);
+        IndexLines(text, lineStarts_);
     }
+    // The closing CR LF leaves the line starts as they are.
     if (!text.empty() && !text.ends_with("\r\n")) {
         text += "\r\n";
     }
     text_ = std::move(text);
-    lineStarts_.clear();
-    ReindexFrom(0);
 }
 
 // Recomputes the line starts from the start of the given line on.
@@ -121,6 +118,16 @@ void LineBuffer::AppendText(std::string_view text) {
 
 void LineBuffer::SetText(std::string_view text) {
     Rebuild(std::string(text));
+}
+
+void LineBuffer::AdoptText(std::string text) {
+    Rebuild(std::move(text));
+}
+
+std::string LineBuffer::ReleaseText() {
+    std::string text = std::move(text_);
+    Clear();
+    return text;
 }
 
 std::string_view LineBuffer::GetLine(long index) const {

@@ -41,7 +41,8 @@ bool HeadRewrite::WriteTags(const std::string& fileName) {
     if (fileName.empty()) {
         throw ENoFile(kNoFile);
     }
-    std::string documentText;
+    // The host's own text, read in place: the host is called again only to take the new one.
+    std::string_view documentText;
     try {
         if (wizard_.host == nullptr) {
             throw EHostFailure("no host");
@@ -52,8 +53,7 @@ bool HeadRewrite::WriteTags(const std::string& fileName) {
         return false;
     }
     // The extraction never looks past the body start tag, so the rest is not loaded twice.
-    buffer.SetText(
-        std::string_view(documentText).substr(0, HeadSection::SearchedLength(documentText)));
+    buffer.SetText(documentText.substr(0, HeadSection::SearchedLength(documentText)));
     HeadSection::ExtractHeadSection(wizard_);
     buffer.SetCRLFLineBreaks();
     if (!Rewrite(fileName, documentText)) {
@@ -62,7 +62,7 @@ bool HeadRewrite::WriteTags(const std::string& fileName) {
     return HandBack();
 }
 
-bool HeadRewrite::Rewrite(const std::string& fileName, const std::string& documentText) {
+bool HeadRewrite::Rewrite(const std::string& fileName, std::string_view documentText) {
     try {
         HeadBlock block(wizard_);
         block.SetUpMetaLines();
@@ -86,15 +86,15 @@ bool HeadRewrite::Rewrite(const std::string& fileName, const std::string& docume
 }
 
 bool HeadRewrite::HandBack() {
-    // Every line of the buffer, the last one included, ends with CR LF.
-    const std::string& newText = wizard_.htmlrichedit.WholeText();
     try {
         if (wizard_.host == nullptr) {
             throw EHostFailure("no host");
         }
         wizard_.host->beginupdate();
         wizard_.host->SelectAll();
-        wizard_.host->InsertText(newText, true);
+        // Every line of the buffer, the last one included, ends with CR LF. The text moves to
+        // the host: nothing reads the buffer before the next command loads it again.
+        wizard_.host->InsertText(wizard_.htmlrichedit.ReleaseText(), true);
         wizard_.host->endupdate();
     } catch (const std::exception&) {
         wizard_.messages.Failure(kUpdateFailed);
@@ -154,16 +154,21 @@ void HeadRewrite::WriteMetaTags() {
     }
 }
 
-void HeadRewrite::ReplaceHeadSection(const std::string& fileName, const std::string& documentText) {
-    const std::string& head = wizard_.htmlrichedit.WholeText();
+void HeadRewrite::ReplaceHeadSection(const std::string& fileName, std::string_view documentText) {
+    LineBuffer& buffer = wizard_.htmlrichedit;
+    const std::string& head = buffer.WholeText();
     const std::size_t headEnd = HeadText::Find(head, "</HEAD>");
     if (headEnd == HeadText::npos) {
         throw EInvalidHTMLFile(fileName, "Missing '</HEAD>' Tag");
     }
     const std::size_t rest = HeadSection::Length(documentText, fileName);
-    std::string newText = head.substr(0, headEnd + 7);
-    newText.append(documentText, rest);
-    wizard_.htmlrichedit.SetText(newText);
+    const std::string_view newHead = std::string_view(head).substr(0, headEnd + 7);
+    // Built once at its final size; the room for a closing CR LF spares the buffer a copy.
+    std::string newText;
+    newText.reserve(newHead.size() + (documentText.size() - rest) + 2);
+    newText.append(newHead);
+    newText.append(documentText.substr(rest));
+    buffer.AdoptText(std::move(newText));
 }
 
 }  // namespace zendal
