@@ -14,7 +14,7 @@ class Host {
     // Members of the active document.
     virtual std::string FILENAME() = 0;  // full file name, or "MULT" when several are selected
     // The whole current text, unsaved changes included; it stays valid until the next call of a
-    // member of the host.
+    // member of the host, which a command run while the window processes its messages may make.
     virtual const std::string& Text() = 0;
     virtual void beginupdate() = 0;
     virtual void SelectAll() = 0;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace zendal {
 
@@ -29,14 +28,14 @@ class HeadRewrite {
     // Puts the head section held in the buffer (through its first </HEAD>) in front of the rest
     // of documentText, bounded as the extraction bounds it; the buffer then holds the new text.
     // Throws EInvalidHTMLFile naming fileName.
-    void ReplaceHeadSection(const std::string& fileName, std::string_view documentText);
+    void ReplaceHeadSection(const std::string& fileName, std::string documentText);
 
     static constexpr const char* kNoFile = "No File To Load";
     static constexpr const char* kLoadFailed = "Could not Load File, Error 101!";
     static constexpr const char* kUpdateFailed = "Could not update File, Error 102!";
 
   private:
-    bool Rewrite(const std::string& fileName, std::string_view documentText);
+    bool Rewrite(const std::string& fileName, std::string documentText);
     bool HandBack();
     void Pause();
 
