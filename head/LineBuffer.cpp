@@ -7,26 +7,11 @@
 
 #include "app/DocumentCodec.h"
 #include "app/EFileOpen.h"
+#include "head/HeadText.h"
 
 namespace zendal {
 
 namespace {
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The line starts of a text whose every break is CR LF, the last line's break may be missing;
 // false, with the starts unfinished, as soon as a lone CR or LF shows.
@@ -181,7 +166,7 @@ void LineBuffer::DeleteLine(long index) {
 
 long LineBuffer::IndexOfLine(std::string_view line) const {
     for (long i = 0; i < LineCount(); ++i) {
-        if (EqualsIgnoringCase(GetLine(i), line)) {
+        if (HeadText::Equals(GetLine(i), line)) {
             return i;
         }
     }
@@ -194,20 +179,9 @@ long LineBuffer::FindText(std::string_view needle, long start, long length) cons
     }
     std::size_t limit =
         std::min(text_.size(), static_cast<std::size_t>(start) + static_cast<std::size_t>(length));
-    if (needle.empty() || needle.size() > limit - start) {
-        return npos;
-    }
-    const char first = LowerAscii(needle[0]);
-    const char firstUpper = (first >= 'a' && first <= 'z') ? static_cast<char>(first - 32) : first;
-    const std::size_t last = limit - needle.size();
-    for (std::size_t i = start; i <= last; ++i) {
-        char c = text_[i];
-        if ((c == first || c == firstUpper) &&
-            EqualsIgnoringCase(std::string_view(text_).substr(i, needle.size()), needle)) {
-            return static_cast<long>(i);
-        }
-    }
-    return npos;
+    const std::size_t found = HeadText::Find(std::string_view(text_).substr(0, limit), needle,
+                                             static_cast<std::size_t>(start));
+    return found == HeadText::npos ? npos : static_cast<long>(found);
 }
 
 std::string LineBuffer::ReadRange(long position, long length) const {
