@@ -13,7 +13,7 @@ namespace zendal {
 
 namespace {
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -41,7 +41,11 @@ mode_t ModeFor(const std::filesystem::path& target) {
 
 }  // namespace
 
-void AtomicFile::Write(const std::string& path, const std::string& bytes) {
+void AtomicFile::Write(const std::string& path, std::string_view bytes) {
+    Write(path, [bytes](const Sink& sink) { sink(bytes); });
+}
+
+void AtomicFile::Write(const std::string& path, const std::function<void(const Sink&)>& produce) {
     std::filesystem::path target = std::filesystem::absolute(path);
     std::error_code error;
     if (std::filesystem::is_symlink(target, error)) {
@@ -50,13 +54,24 @@ void AtomicFile::Write(const std::string& path, const std::string& bytes) {
             target = resolved;
         }
     }
-    std::string temporary =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string temporary = (target.parent_path() / name).string();
     int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         throw EFileCreate(path);
     }
-    bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
+    bool ok = true;
+    try {
+        // After a failed write the rest is not tried.
+        produce([&](std::string_view piece) { ok = ok && WriteAll(fd, piece); });
+    } catch (...) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    ok = ok && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (!ok || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());

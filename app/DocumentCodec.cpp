@@ -1,7 +1,9 @@
 #include "app/DocumentCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace zendal {
 
@@ -80,39 +82,40 @@ int Windows1252Byte(char32_t cp) {
     return -1;
 }
 
-}  // namespace
-
-bool DocumentCodec::IsValidUtf8(std::string_view bytes) {
-    char32_t cp;
-    for (std::size_t i = 0; i < bytes.size();) {
-        std::size_t length = SequenceLength(bytes, i, cp);
-        if (length == 0) {
-            return false;
-        }
-        i += length;
+// Whether the count bytes from p are all below 0x80.
+bool IsAscii(const char* p, std::size_t count) {
+    std::uint64_t any = 0;
+    for (std::size_t k = 0; k < count; k += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p + k, 8);
+        any |= word;
     }
-    return true;
+    return (any & 0x8080808080808080u) == 0;
 }
 
-std::string DocumentCodec::Windows1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) {
-        const auto b = static_cast<std::uint8_t>(c);
-        if (b < 0x80) {
-            out += c;
-        } else {
-            AppendUtf8(out, b < 0xA0 ? kHighControls[b - 0x80] : char32_t{b});
-        }
+// The number of ASCII bytes from i on; text is mostly ASCII, so sixteen are tested at a time.
+std::size_t AsciiRun(std::string_view s, std::size_t i) {
+    std::size_t k = i;
+    while (k + 16 <= s.size() && IsAscii(s.data() + k, 16)) {
+        k += 16;
     }
-    return out;
+    while (k < s.size() && static_cast<std::uint8_t>(s[k]) < 0x80) {
+        ++k;
+    }
+    return k - i;
 }
 
-std::string DocumentCodec::Utf8ToWindows1252(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+// Utf8ToWindows1252, added to the end of out.
+void AppendWindows1252(std::string& out, std::string_view text) {
+    out.reserve(out.size() + text.size());
     char32_t cp;
     for (std::size_t i = 0; i < text.size();) {
+        const std::size_t run = AsciiRun(text, i);
+        out.append(text.data() + i, run);
+        i += run;
+        if (i == text.size()) {
+            break;
+        }
         std::size_t length = SequenceLength(text, i, cp);
         if (length == 0) {
             // Not UTF-8: the byte goes out as it came in.
@@ -127,79 +130,181 @@ std::string DocumentCodec::Utf8ToWindows1252(std::string_view text) {
         }
         i += length;
     }
-    return out;
 }
 
-DocumentFormat::LineBreaks DocumentCodec::DetectLineBreaks(std::string_view bytes) {
-    std::size_t crlf = 0, lf = 0, cr = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r') {
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-                ++crlf;
-                ++i;
-            } else {
-                ++cr;
-            }
-        } else if (bytes[i] == '\n') {
-            ++lf;
-        }
-    }
-    using LineBreaks = DocumentFormat::LineBreaks;
-    if (crlf == 0 && lf == 0 && cr == 0) {
-        return LineBreaks::LF;
-    }
-    if (crlf >= lf && crlf >= cr) {
-        return LineBreaks::CRLF;
-    }
-    return lf >= cr ? LineBreaks::LF : LineBreaks::CR;
-}
-
-std::string DocumentCodec::WithLineBreaks(std::string_view text, DocumentFormat::LineBreaks style) {
+// AppendWithLineBreaks, giving the counts of the breaks that it rewrote.
+DocumentCodec::LineBreakCounts AppendCounted(std::string& out, std::string_view text,
+                                             DocumentFormat::LineBreaks style) {
     using LineBreaks = DocumentFormat::LineBreaks;
     const std::string_view lineBreak = style == LineBreaks::CRLF ? "\r\n"
                                        : style == LineBreaks::CR ? "\r"
                                                                  : "\n";
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            if (i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
+    out.reserve(out.size() + text.size());
+    DocumentCodec::LineBreakCounts counts;
+    constexpr std::size_t npos = std::string_view::npos;
+    // The next CR and the next LF at or after pos, each searched again only once passed.
+    std::size_t cr = text.find('\r');
+    std::size_t lf = text.find('\n');
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t brk = std::min(cr, lf);
+        if (brk == npos) {
+            break;
+        }
+        out.append(text.data() + pos, brk - pos);
+        out.append(lineBreak);
+        pos = brk + 1;
+        if (brk == cr) {
+            if (lf == pos) {
+                ++counts.crlf;
+                lf = text.find('\n', ++pos);
+            } else {
+                ++counts.cr;
             }
-            out += lineBreak;
-        } else if (c == '\n') {
-            out += lineBreak;
+            cr = text.find('\r', pos);
         } else {
-            out += c;
+            ++counts.lf;
+            lf = text.find('\n', pos);
         }
     }
+    out.append(text.data() + pos, text.size() - pos);
+    return counts;
+}
+
+// Ties go to CR LF, then LF; LF when there is no break at all.
+DocumentFormat::LineBreaks MostFrequent(const DocumentCodec::LineBreakCounts& counts) {
+    using LineBreaks = DocumentFormat::LineBreaks;
+    if (counts.crlf == 0 && counts.lf == 0 && counts.cr == 0) {
+        return LineBreaks::LF;
+    }
+    if (counts.crlf >= counts.lf && counts.crlf >= counts.cr) {
+        return LineBreaks::CRLF;
+    }
+    return counts.lf >= counts.cr ? LineBreaks::LF : LineBreaks::CR;
+}
+
+}  // namespace
+
+bool DocumentCodec::IsValidUtf8(std::string_view bytes) {
+    char32_t cp;
+    for (std::size_t i = AsciiRun(bytes, 0); i < bytes.size(); i += AsciiRun(bytes, i)) {
+        std::size_t length = SequenceLength(bytes, i, cp);
+        if (length == 0) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string DocumentCodec::Windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t run = AsciiRun(bytes, i);
+        out.append(bytes.data() + i, run);
+        i += run;
+        if (i < bytes.size()) {
+            const auto b = static_cast<std::uint8_t>(bytes[i++]);
+            AppendUtf8(out, b < 0xA0 ? kHighControls[b - 0x80] : char32_t{b});
+        }
+    }
+    return out;
+}
+
+std::string DocumentCodec::Utf8ToWindows1252(std::string_view text) {
+    std::string out;
+    AppendWindows1252(out, text);
+    return out;
+}
+
+DocumentCodec::LineBreakCounts DocumentCodec::CountLineBreaks(std::string_view text) {
+    LineBreakCounts counts;
+    for (std::size_t i = text.find('\r'); i != std::string_view::npos; i = text.find('\r', i + 1)) {
+        if (i + 1 < text.size() && text[i + 1] == '\n') {
+            ++counts.crlf;
+        } else {
+            ++counts.cr;
+        }
+    }
+    std::size_t lf = 0;
+    for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1)) {
+        ++lf;
+    }
+    counts.lf = lf - counts.crlf;
+    return counts;
+}
+
+DocumentFormat::LineBreaks DocumentCodec::DetectLineBreaks(std::string_view bytes) {
+    return MostFrequent(CountLineBreaks(bytes));
+}
+
+void DocumentCodec::AppendWithLineBreaks(std::string& out, std::string_view text,
+                                         DocumentFormat::LineBreaks style) {
+    AppendCounted(out, text, style);
+}
+
+std::string DocumentCodec::WithLineBreaks(std::string_view text, DocumentFormat::LineBreaks style) {
+    std::string out;
+    AppendWithLineBreaks(out, text, style);
     return out;
 }
 
 DocumentCodec::Decoded DocumentCodec::Decode(std::string_view bytes) {
     Decoded result;
-    result.format.lineBreaks = DetectLineBreaks(bytes);
     const bool utf8 = IsValidUtf8(bytes);
     if (utf8 && bytes.starts_with(kByteOrderMark)) {
         result.format.byteOrderMark = true;
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    if (utf8) {
-        result.text = WithLineBreaks(bytes, DocumentFormat::LineBreaks::CRLF);
-    } else {
+    std::string converted;
+    if (!utf8) {
         result.format.encoding = DocumentFormat::Encoding::Windows1252;
-        result.text = WithLineBreaks(Windows1252ToUtf8(bytes), DocumentFormat::LineBreaks::CRLF);
+        converted = Windows1252ToUtf8(bytes);
+        bytes = converted;
     }
+    // Room for a CR before every LF of lines down to eight characters long; only the part
+    // that is written to is ever touched.
+    result.text.reserve(bytes.size() + bytes.size() / 8 + 2);
+    // Only bytes from 0x80 up change in the conversion, so the breaks are the file's own.
+    result.format.lineBreaks =
+        MostFrequent(AppendCounted(result.text, bytes, DocumentFormat::LineBreaks::CRLF));
     return result;
 }
 
 std::string DocumentCodec::Encode(std::string_view text, const DocumentFormat& format) {
-    std::string lines = WithLineBreaks(text, format.lineBreaks);
-    if (format.encoding == DocumentFormat::Encoding::Windows1252) {
-        return Utf8ToWindows1252(lines);
+    std::string bytes;
+    bytes.reserve(kByteOrderMark.size() + text.size());
+    EncodeInPieces(text, format, [&bytes](std::string_view piece) { bytes.append(piece); });
+    return bytes;
+}
+
+void DocumentCodec::EncodeInPieces(std::string_view text, const DocumentFormat& format,
+                                   const Sink& sink) {
+    const bool windows1252 = format.encoding == DocumentFormat::Encoding::Windows1252;
+    // Both buffers serve every piece in turn.
+    std::string piece;
+    std::string lines;
+    if (!windows1252 && format.byteOrderMark) {
+        piece = kByteOrderMark;
     }
-    return format.byteOrderMark ? std::string(kByteOrderMark) + lines : lines;
+    std::size_t pos = 0;
+    do {
+        std::size_t cut = text.size() - pos > kPieceSize ? text.find('\n', pos + kPieceSize)
+                                                         : std::string_view::npos;
+        cut = cut == std::string_view::npos ? text.size() : cut + 1;
+        const std::string_view part = text.substr(pos, cut - pos);
+        if (windows1252) {
+            lines.clear();
+            AppendWithLineBreaks(lines, part, format.lineBreaks);
+            AppendWindows1252(piece, lines);
+        } else {
+            AppendWithLineBreaks(piece, part, format.lineBreaks);
+        }
+        sink(piece);
+        piece.clear();
+        pos = cut;
+    } while (pos < text.size());
 }
 
 }  // namespace zendal

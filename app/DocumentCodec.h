@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,14 +32,32 @@ class DocumentCodec {
     // Characters that the document's encoding cannot hold are written as HTML character
     // references (&#N;), so nothing the user typed is lost.
     static std::string Encode(std::string_view text, const DocumentFormat& format);
+    // Encode's result in pieces, each handed to sink as soon as it is made: the text is cut after
+    // the first line feed at or past every kPieceSize characters, which splits neither a CR LF
+    // pair nor a character.
+    using Sink = std::function<void(std::string_view piece)>;
+    static void EncodeInPieces(std::string_view text, const DocumentFormat& format,
+                               const Sink& sink);
+    static constexpr std::size_t kPieceSize = 256 * 1024;
+
+    // How many line breaks of each kind the text holds: CR LF pairs, lone LF, lone CR.
+    struct LineBreakCounts {
+        std::size_t crlf = 0;
+        std::size_t lf = 0;
+        std::size_t cr = 0;
+    };
 
     static bool IsValidUtf8(std::string_view bytes);
     static std::string Windows1252ToUtf8(std::string_view bytes);
     static std::string Utf8ToWindows1252(std::string_view text);
     // The most frequent style of the bytes; ties go to CR LF, then LF. LF without any break.
     static DocumentFormat::LineBreaks DetectLineBreaks(std::string_view bytes);
+    static LineBreakCounts CountLineBreaks(std::string_view text);
     // Every line break (CR LF, lone CR, lone LF) written in the given style.
     static std::string WithLineBreaks(std::string_view text, DocumentFormat::LineBreaks style);
+    // The same, added to the end of out.
+    static void AppendWithLineBreaks(std::string& out, std::string_view text,
+                                     DocumentFormat::LineBreaks style);
 };
 
 }  // namespace zendal

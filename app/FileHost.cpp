@@ -15,7 +15,6 @@ FileHost::FileHost(const std::string& path)
     try {
         LoadedFile file{DocumentFile::Read(fileName_), {}};
         file.decoded = DocumentCodec::Decode(file.bytes);
-        text_ = file.decoded.text;
         loaded_ = std::move(file);
     } catch (const EDocumentTooLarge& e) {
         loadFailure_ = e.Message();
@@ -32,14 +31,20 @@ const FileHost::LoadedFile& FileHost::Document() const {
     return *loaded_;
 }
 
-std::string FileHost::Text() {
-    Document();
-    return text_;
+const std::string& FileHost::Text() {
+    const LoadedFile& file = Document();
+    if (edited_) {
+        return *edited_;
+    }
+    return file.decoded.text;
 }
 
-void FileHost::InsertText(const std::string& text, bool) {
-    Document();
-    text_ = text;
+void FileHost::InsertText(std::string text, bool) {
+    if (text == Document().decoded.text) {
+        edited_.reset();
+    } else {
+        edited_ = std::move(text);
+    }
 }
 
 void FileHost::AddAppToolbutton(const std::string&, const std::string&, const std::string&,
@@ -52,19 +57,27 @@ const DocumentFormat& FileHost::Format() const {
 }
 
 bool FileHost::Modified() const {
-    return text_ != Document().decoded.text;
+    Document();
+    return edited_.has_value();
 }
 
 std::string FileHost::EncodedBytes() const {
     const LoadedFile& file = Document();
-    if (text_ == file.decoded.text) {
-        return file.bytes;
+    return edited_ ? DocumentCodec::Encode(*edited_, file.decoded.format) : file.bytes;
+}
+
+void FileHost::EncodeTo(const DocumentCodec::Sink& sink) const {
+    const LoadedFile& file = Document();
+    if (edited_) {
+        DocumentCodec::EncodeInPieces(*edited_, file.decoded.format, sink);
+    } else {
+        sink(file.bytes);
     }
-    return DocumentCodec::Encode(text_, file.decoded.format);
 }
 
 void FileHost::SaveTo(const std::string& path) const {
-    AtomicFile::Write(path, EncodedBytes());
+    Document();
+    AtomicFile::Write(path, [this](const AtomicFile::Sink& sink) { EncodeTo(sink); });
 }
 
 }  // namespace zendal

@@ -18,11 +18,11 @@ class FileHost : public Host {
     explicit FileHost(const std::string& path);
 
     std::string FILENAME() override { return fileName_; }  // the absolute path
-    std::string Text() override;
+    const std::string& Text() override;
     void beginupdate() override {}
     void SelectAll() override {}
     // Replaces the whole text.
-    void InsertText(const std::string& text, bool replaceSelection) override;
+    void InsertText(std::string text, bool replaceSelection) override;
     void endupdate() override {}
     // A file has no tool bar: always throws EHostFailure.
     void AddAppToolbutton(const std::string& toolbar, const std::string& program,
@@ -39,6 +39,8 @@ class FileHost : public Host {
     // The current text as the file would hold it. An unchanged document gives back the bytes
     // it was loaded from.
     std::string EncodedBytes() const;
+    // The same bytes handed to sink piece by piece, never all in memory at once.
+    void EncodeTo(const DocumentCodec::Sink& sink) const;
     // Writes EncodedBytes() to a temporary file beside path and renames it over path (a symbolic
     // link stays a link and its target is replaced). Throws EFileCreate.
     void SaveTo(const std::string& path) const;
@@ -54,7 +56,8 @@ class FileHost : public Host {
 
     std::string fileName_;
     std::optional<LoadedFile> loaded_;
-    std::string text_;
+    // The current text, held only while it differs from the loaded one.
+    std::optional<std::string> edited_;
     std::string loadFailure_;
     bool tooLarge_ = false;
 };

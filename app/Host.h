@@ -13,10 +13,12 @@ class Host {
 
     // Members of the active document.
     virtual std::string FILENAME() = 0;  // full file name, or "MULT" when several are selected
-    virtual std::string Text() = 0;      // the whole current text, unsaved changes included
+    // The whole current text, unsaved changes included; it stays valid until the next call of a
+    // member of the host, which a command run while the window processes its messages may make.
+    virtual const std::string& Text() = 0;
     virtual void beginupdate() = 0;
     virtual void SelectAll() = 0;
-    virtual void InsertText(const std::string& text, bool replaceSelection) = 0;
+    virtual void InsertText(std::string text, bool replaceSelection) = 0;
     virtual void endupdate() = 0;
 
     // Member of the host itself: puts a button that starts a program on one of its tool bars.

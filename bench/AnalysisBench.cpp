@@ -16,10 +16,10 @@ class PageHost : public zendal::Host {
   public:
     std::string text;
     std::string FILENAME() override { return "/bench/page.html"; }
-    std::string Text() override { return text; }
+    const std::string& Text() override { return text; }
     void beginupdate() override {}
     void SelectAll() override {}
-    void InsertText(const std::string& t, bool) override { text = t; }
+    void InsertText(std::string t, bool) override { text = std::move(t); }
     void endupdate() override {}
     void AddAppToolbutton(const std::string&, const std::string&, const std::string&,
                           const std::string&) override {}

@@ -127,10 +127,10 @@ class MemoryHost : public Host {
     explicit MemoryHost(std::string path, std::string text)
         : path_(std::move(path)), text_(std::move(text)) {}
     std::string FILENAME() override { return path_; }
-    std::string Text() override { return text_; }
+    const std::string& Text() override { return text_; }
     void beginupdate() override {}
     void SelectAll() override {}
-    void InsertText(const std::string& text, bool) override { text_ = text; }
+    void InsertText(std::string text, bool) override { text_ = std::move(text); }
     void endupdate() override {}
     void AddAppToolbutton(const std::string&, const std::string&, const std::string&,
                           const std::string&) override {}

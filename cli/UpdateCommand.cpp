@@ -1,6 +1,7 @@
 #include <exception>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "app/Wizard.h"
 #include "cli/CliContext.h"
@@ -106,7 +107,8 @@ int RunUpdate(CliContext& context) {
             } else if (!parsed.output.empty()) {
                 host.SaveTo(parsed.output);
             } else {
-                context.out << host.EncodedBytes() << std::flush;
+                host.EncodeTo([&context](std::string_view piece) { context.out << piece; });
+                context.out << std::flush;
             }
             ++written;
         } catch (const std::exception& e) {

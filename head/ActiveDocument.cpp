@@ -9,7 +9,7 @@ namespace zendal {
 
 bool ActiveDocument::Load(Wizard& wizard, const std::string& failureMessage) {
     wizard.htmlrichedit.Clear();
-    std::string text;
+    std::string_view text;
     try {
         if (wizard.host == nullptr) {
             throw EHostFailure("no host");

@@ -8,23 +8,30 @@
 #include "app/DocumentCodec.h"
 #include "app/DocumentFile.h"
 #include "app/EFileOpen.h"
+#include "head/HeadText.h"
 
 namespace zendal {
 
 namespace {
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+// The line starts of a text whose every break is CR LF, the last line's break may be missing;
+// false, with the starts unfinished, as soon as a lone CR or LF shows.
+bool IndexLines(std::string_view text, std::vector<std::size_t>& starts) {
+    constexpr std::size_t npos = std::string_view::npos;
+    starts.clear();
+    std::size_t cr = text.find('\r');
+    std::size_t lf = text.find('\n');
+    for (std::size_t pos = 0; pos < text.size();) {
+        starts.push_back(pos);
+        if (cr == npos && lf == npos) {
+            break;
+        }
+        if (cr == npos || lf != cr + 1) {
             return false;
         }
+        pos = lf + 1;
+        cr = text.find('\r', pos);
+        lf = text.find('\n', pos);
     }
     return true;
 }
@@ -32,49 +39,24 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string LineBuffer::ToCRLF(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 32 + 2);
-    std::size_t copied = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            continue;
-        }
-        out.append(text.data() + copied, i - copied);
-        out += "\r\n";
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-        }
-        copied = i + 1;
-    }
-    out.append(text.data() + copied, text.size() - copied);
-    return out;
+    return DocumentCodec::WithLineBreaks(text, DocumentFormat::LineBreaks::CRLF);
 }
 
 bool LineBuffer::HasOnlyCRLF(std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            if (i + 1 == text.size() || text[i + 1] != '\n') {
-                return false;
-            }
-            ++i;
-        } else if (text[i] == '\n') {
-            return false;
-        }
-    }
-    return true;
+    const DocumentCodec::LineBreakCounts counts = DocumentCodec::CountLineBreaks(text);
+    return counts.lf == 0 && counts.cr == 0;
 }
 
 void LineBuffer::Rebuild(std::string text) {
-    if (!HasOnlyCRLF(text)) {
+    if (!IndexLines(text, lineStarts_)) {
         text = ToCRLF(text);
+        IndexLines(text, lineStarts_);
     }
+    // The closing CR LF leaves the line starts as they are.
     if (!text.empty() && !text.ends_with("\r\n")) {
         text += "\r\n";
     }
     text_ = std::move(text);
-    lineStarts_.clear();
-    ReindexFrom(0);
 }
 
 // Recomputes the line starts from the start of the given line on.
@@ -122,6 +104,16 @@ void LineBuffer::AppendText(std::string_view text) {
 
 void LineBuffer::SetText(std::string_view text) {
     Rebuild(std::string(text));
+}
+
+void LineBuffer::AdoptText(std::string text) {
+    Rebuild(std::move(text));
+}
+
+std::string LineBuffer::ReleaseText() {
+    std::string text = std::move(text_);
+    Clear();
+    return text;
 }
 
 std::string_view LineBuffer::GetLine(long index) const {
@@ -175,7 +167,7 @@ void LineBuffer::DeleteLine(long index) {
 
 long LineBuffer::IndexOfLine(std::string_view line) const {
     for (long i = 0; i < LineCount(); ++i) {
-        if (EqualsIgnoringCase(GetLine(i), line)) {
+        if (HeadText::Equals(GetLine(i), line)) {
             return i;
         }
     }
@@ -188,20 +180,9 @@ long LineBuffer::FindText(std::string_view needle, long start, long length) cons
     }
     std::size_t limit =
         std::min(text_.size(), static_cast<std::size_t>(start) + static_cast<std::size_t>(length));
-    if (needle.empty() || needle.size() > limit - start) {
-        return npos;
-    }
-    const char first = LowerAscii(needle[0]);
-    const char firstUpper = (first >= 'a' && first <= 'z') ? static_cast<char>(first - 32) : first;
-    const std::size_t last = limit - needle.size();
-    for (std::size_t i = start; i <= last; ++i) {
-        char c = text_[i];
-        if ((c == first || c == firstUpper) &&
-            EqualsIgnoringCase(std::string_view(text_).substr(i, needle.size()), needle)) {
-            return static_cast<long>(i);
-        }
-    }
-    return npos;
+    const std::size_t found = HeadText::Find(std::string_view(text_).substr(0, limit), needle,
+                                             static_cast<std::size_t>(start));
+    return found == HeadText::npos ? npos : static_cast<long>(found);
 }
 
 std::string LineBuffer::ReadRange(long position, long length) const {

@@ -24,6 +24,10 @@ class LineBuffer {
     void AppendText(std::string_view text);
     const std::string& WholeText() const { return text_; }
     void SetText(std::string_view text);
+    // SetText without a copy: the buffer keeps the string itself.
+    void AdoptText(std::string text);
+    // Hands the whole text over without a copy and leaves the buffer empty.
+    std::string ReleaseText();
 
     long LineCount() const { return static_cast<long>(lineStarts_.size()); }
     std::string_view GetLine(long index) const;

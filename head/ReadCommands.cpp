@@ -154,7 +154,7 @@ bool ReadCommands::LoadAndRead(const Member& member) {
     LineBuffer& buffer = wizard_.htmlrichedit;
     buffer.Clear();
     Status(member.loadingNamesEntry ? member.loadingText + Entry() : member.loadingText);
-    std::string text;
+    std::string_view text;
     try {
         if (wizard_.host == nullptr) {
             throw EHostFailure("no host");
@@ -167,8 +167,7 @@ bool ReadCommands::LoadAndRead(const Member& member) {
     // As ActiveDocument::Load, but the body is never read: the buffer takes the text only as far
     // as the extraction looks, which gives the same head section at a fraction of the cost.
     buffer.Clear();
-    buffer.AppendText(std::string_view(text).substr(0, HeadSection::SearchedLength(text)));
-    text = std::string();
+    buffer.AppendText(text.substr(0, HeadSection::SearchedLength(text)));
     ReadHead(member.reading);
     return true;
 }

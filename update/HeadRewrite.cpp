@@ -26,6 +26,10 @@ class NormalCursorAtEnd {
     StatusPort& status_;
 };
 
+// What the head may grow by in the rewrite, beyond its own length, before the text must move to a
+// larger string.
+constexpr std::size_t kHeadRoom = 16 * 1024;
+
 }  // namespace
 
 HeadRewrite::HeadRewrite(Wizard& wizard, TagGeneration& tags) : wizard_(wizard), tags_(tags) {}
@@ -41,28 +45,34 @@ bool HeadRewrite::WriteTags(const std::string& fileName) {
     if (fileName.empty()) {
         throw ENoFile(kNoFile);
     }
-    std::string documentText;
+    const std::string* hostText;
     try {
         if (wizard_.host == nullptr) {
             throw EHostFailure("no host");
         }
-        documentText = wizard_.host->Text();
+        hostText = &wizard_.host->Text();
     } catch (const std::exception&) {
         wizard_.messages.Failure(kLoadFailed);
         return false;
     }
+    // A command that runs while this one lets the window process its messages may ask the host
+    // for its text again, so the text is copied at once; the copy is made with room for a head
+    // that grows, so that the new text can be built in it.
+    const std::size_t searched = HeadSection::SearchedLength(*hostText);
+    std::string documentText;
+    documentText.reserve(hostText->size() + searched + kHeadRoom);
+    documentText = *hostText;
     // The extraction never looks past the body start tag, so the rest is not loaded twice.
-    buffer.SetText(
-        std::string_view(documentText).substr(0, HeadSection::SearchedLength(documentText)));
+    buffer.SetText(std::string_view(documentText).substr(0, searched));
     HeadSection::ExtractHeadSection(wizard_);
     buffer.SetCRLFLineBreaks();
-    if (!Rewrite(fileName, documentText)) {
+    if (!Rewrite(fileName, std::move(documentText))) {
         return false;
     }
     return HandBack();
 }
 
-bool HeadRewrite::Rewrite(const std::string& fileName, const std::string& documentText) {
+bool HeadRewrite::Rewrite(const std::string& fileName, std::string documentText) {
     try {
         HeadBlock block(wizard_);
         block.SetUpMetaLines();
@@ -76,7 +86,7 @@ bool HeadRewrite::Rewrite(const std::string& fileName, const std::string& docume
         Pause();
         block.PositionLines();
         Pause();
-        ReplaceHeadSection(fileName, documentText);
+        ReplaceHeadSection(fileName, std::move(documentText));
     } catch (const EInvalidHTMLFile&) {
         return false;
     } catch (const EInvalidMetaTag&) {
@@ -86,15 +96,15 @@ bool HeadRewrite::Rewrite(const std::string& fileName, const std::string& docume
 }
 
 bool HeadRewrite::HandBack() {
-    // Every line of the buffer, the last one included, ends with CR LF.
-    const std::string& newText = wizard_.htmlrichedit.WholeText();
     try {
         if (wizard_.host == nullptr) {
             throw EHostFailure("no host");
         }
         wizard_.host->beginupdate();
         wizard_.host->SelectAll();
-        wizard_.host->InsertText(newText, true);
+        // Every line of the buffer, the last one included, ends with CR LF. The text moves to
+        // the host: nothing reads the buffer before the next command loads it again.
+        wizard_.host->InsertText(wizard_.htmlrichedit.ReleaseText(), true);
         wizard_.host->endupdate();
     } catch (const std::exception&) {
         wizard_.messages.Failure(kUpdateFailed);
@@ -154,16 +164,18 @@ void HeadRewrite::WriteMetaTags() {
     }
 }
 
-void HeadRewrite::ReplaceHeadSection(const std::string& fileName, const std::string& documentText) {
-    const std::string& head = wizard_.htmlrichedit.WholeText();
+void HeadRewrite::ReplaceHeadSection(const std::string& fileName, std::string documentText) {
+    LineBuffer& buffer = wizard_.htmlrichedit;
+    const std::string& head = buffer.WholeText();
     const std::size_t headEnd = HeadText::Find(head, "</HEAD>");
     if (headEnd == HeadText::npos) {
         throw EInvalidHTMLFile(fileName, "Missing '</HEAD>' Tag");
     }
     const std::size_t rest = HeadSection::Length(documentText, fileName);
-    std::string newText = head.substr(0, headEnd + 7);
-    newText.append(documentText, rest);
-    wizard_.htmlrichedit.SetText(newText);
+    // Built in place: the rest of the text stays in its string, the new head takes the old one's
+    // place in front of it.
+    documentText.replace(0, rest, std::string_view(head).substr(0, headEnd + 7));
+    buffer.AdoptText(std::move(documentText));
 }
 
 }  // namespace zendal

@@ -198,10 +198,11 @@ std::string DocumentWindow::FILENAME() {
     return file_.FILENAME();
 }
 
-std::string DocumentWindow::Text() {
+const std::string& DocumentWindow::Text() {
     RequireDocument();
     file_.Text();  // fails for a file that could not be read
-    return EditorText();
+    text_ = EditorText();
+    return text_;
 }
 
 QTextCursor& DocumentWindow::UpdateCursor() {
@@ -224,7 +225,7 @@ void DocumentWindow::SelectAll() {
     editor_->setTextCursor(updateCursor_);
 }
 
-void DocumentWindow::InsertText(const std::string& text, bool) {
+void DocumentWindow::InsertText(std::string text, bool) {
     RequireDocument();
     if (!file_.Loaded() || editor_->isReadOnly()) {
         throw EHostFailure("The document could not be read");

@@ -31,10 +31,10 @@ class DocumentWindow : public QMainWindow, public Host {
 
     // Host
     std::string FILENAME() override;
-    std::string Text() override;
+    const std::string& Text() override;
     void beginupdate() override;
     void SelectAll() override;
-    void InsertText(const std::string& text, bool replaceSelection) override;
+    void InsertText(std::string text, bool replaceSelection) override;
     void endupdate() override;
     // Installs a desktop entry that starts the program (applications menu, "Open With" for
     // HTML pages) into applicationsFolder; throws EHostFailure when it cannot be written.
@@ -75,6 +75,7 @@ class DocumentWindow : public QMainWindow, public Host {
     QTextCursor updateCursor_;
     bool inUpdate_ = false;
     bool hasDocument_ = false;
+    std::string text_;  // the editor's text as Text() last gave it
     QAction* saveAction_ = nullptr;
     QAction* saveAsAction_ = nullptr;
     QAction* reloadAction_ = nullptr;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 using zendal::DocumentCodec;
 using zendal::DocumentFormat;
 using Encoding = DocumentFormat::Encoding;
@@ -44,6 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "a\r\nb\r\n",
                    {Encoding::Utf8, false, LineBreaks::CRLF},
                    false},
+        DecodeCase{"LoneCRBeforeCRLF",
+                   "a\r\r\nb\r",
+                   "a\r\n\r\nb\r\n",
+                   {Encoding::Utf8, false, LineBreaks::CR},
+                   false},
         DecodeCase{"LFCRIsTwoBreaks",
                    "a\n\rb",
                    "a\r\n\r\nb",
@@ -55,6 +64,19 @@ INSTANTIATE_TEST_SUITE_P(
                    "\xEF\xBB\xBF<html>\n",
                    "<html>\r\n",
                    {Encoding::Utf8, true, LineBreaks::LF},
+                   true},
+        DecodeCase{"ByteOrderMarkCRLF",
+                   "\xEF\xBB\xBF<html>\r\n",
+                   "<html>\r\n",
+                   {Encoding::Utf8, true, LineBreaks::CRLF},
+                   true},
+        // Long ASCII runs are checked in blocks; what follows them is checked as before.
+        DecodeCase{"Utf8AcrossABlock", std::string(15, 'a') + "\xC3\xA9" + std::string(20, 'b'),
+                   std::string(15, 'a') + "\xC3\xA9" + std::string(20, 'b'), kUtf8LF, true},
+        DecodeCase{"TruncatedAfterABlock",
+                   std::string(32, 'a') + "\xC3",
+                   std::string(32, 'a') + "\xC3\x83",
+                   {Encoding::Windows1252, false, LineBreaks::LF},
                    true},
         DecodeCase{"Windows1252",
                    "caf\xE9 \x80\x93\r\n",
@@ -114,6 +136,35 @@ TEST(DocumentCodec, EncodesInTheDocumentsStyle) {
     // Lone breaks in the text are breaks too.
     EXPECT_EQ(DocumentCodec::Encode("a\nb\rc", {Encoding::Utf8, false, LineBreaks::CRLF}),
               "a\r\nb\r\nc");
+}
+
+TEST(DocumentCodec, EncodesALongTextInPiecesCutAfterLineFeeds) {
+    constexpr std::size_t kPiece = DocumentCodec::kPieceSize;
+    // A CR LF pair across the first cut, a letter beyond it, a lone CR at the end.
+    const std::string text = std::string(kPiece - 1, 'a') + "\r\nb\rc\n\xC3\xA9" +
+                             std::string(kPiece, 'd') + "\n\xE2\x82\xAC\r";
+    const std::string lf = std::string(kPiece - 1, 'a') + "\nb\nc\n\xC3\xA9" +
+                           std::string(kPiece, 'd') + "\n\xE2\x82\xAC\n";
+    const std::string windows1252 = std::string(kPiece - 1, 'a') + "\r\nb\r\nc\r\n\xE9" +
+                                    std::string(kPiece, 'd') + "\r\n\x80\r\n";
+    struct Case {
+        DocumentFormat format;
+        std::string bytes;
+    };
+    for (const Case& c : {Case{{Encoding::Utf8, false, LineBreaks::LF}, lf},
+                          Case{{Encoding::Utf8, true, LineBreaks::LF}, "\xEF\xBB\xBF" + lf},
+                          Case{{Encoding::Windows1252, false, LineBreaks::CRLF}, windows1252}}) {
+        std::vector<std::string> pieces;
+        DocumentCodec::EncodeInPieces(text, c.format,
+                                      [&](std::string_view piece) { pieces.emplace_back(piece); });
+        EXPECT_EQ(pieces.size(), 3u);
+        std::string joined;
+        for (const std::string& piece : pieces) {
+            joined += piece;
+        }
+        EXPECT_EQ(joined, c.bytes);
+        EXPECT_EQ(DocumentCodec::Encode(text, c.format), c.bytes);
+    }
 }
 
 }  // namespace

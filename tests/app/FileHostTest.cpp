@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <string_view>
 
 #include "app/EFileCreate.h"
 #include "app/EHostFailure.h"
@@ -51,6 +52,19 @@ TEST(FileHost, UnchangedDocumentSavesBackByteForByte) {
     EXPECT_EQ(host.EncodedBytes(), bytes);
     host.Save();
     EXPECT_EQ(ReadFile(page), bytes);
+    // A change taken back leaves the document unchanged too.
+    const std::string loaded = host.Text();
+    host.InsertText("changed\r\n", true);
+    ASSERT_TRUE(host.Modified());
+    host.InsertText(loaded, true);
+    EXPECT_FALSE(host.Modified());
+    EXPECT_EQ(host.EncodedBytes(), bytes);
+}
+
+TEST(FileHost, ReadsAFileWhoseSizeIsNotKnownBeforehand) {
+    // The kernel gives such files a size of 0.
+    FileHost host("/proc/self/status");
+    EXPECT_NE(host.Text().find("Name:"), std::string::npos);
 }
 
 TEST(FileHost, ChangedDocumentSavesInItsOwnEncodingAndStyle) {
@@ -69,6 +83,9 @@ TEST(FileHost, ChangedDocumentSavesInItsOwnEncodingAndStyle) {
     fs::path copy = dir.Path() / "copy.html";
     host.SaveTo(copy.string());
     EXPECT_EQ(ReadFile(copy), "<head>\n<title>Caf\xE9 \x97 Bar</title>\n</head>\n");
+    std::string pieces;
+    host.EncodeTo([&pieces](std::string_view piece) { pieces += piece; });
+    EXPECT_EQ(pieces, ReadFile(copy));
 }
 
 TEST(FileHost, SavingReplacesTheFileAtomically) {

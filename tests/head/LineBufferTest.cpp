@@ -74,6 +74,12 @@ TEST(LineBuffer, SetTextReplacesAndClearEmpties) {
     EXPECT_EQ(buffer.WholeText(), "");
     buffer.SetText("");
     EXPECT_EQ(buffer.LineCount(), 0);
+    // A text taken in or handed out without a copy is treated as SetText treats it.
+    buffer.AdoptText("a\rb");
+    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(buffer.ReleaseText(), "a\r\nb\r\n");
+    EXPECT_EQ(buffer.LineCount(), 0);
+    EXPECT_EQ(buffer.WholeText(), "");
 }
 
 TEST(LineBuffer, LineOperationsKeepBothViewsInStep) {

@@ -21,12 +21,12 @@ class MemoryHost : public Host {
     std::vector<std::string> calls;
 
     std::string FILENAME() override { return Call("FILENAME", failFileName), fileName; }
-    std::string Text() override { return Call("Text", failText), text; }
+    const std::string& Text() override { return Call("Text", failText), text; }
     void beginupdate() override { Call("beginupdate", failUpdate); }
     void SelectAll() override { Call("SelectAll", failUpdate); }
-    void InsertText(const std::string& newText, bool) override {
+    void InsertText(std::string newText, bool) override {
         Call("InsertText", failUpdate);
-        text = newText;
+        text = std::move(newText);
     }
     void endupdate() override { Call("endupdate", failUpdate); }
     void AddAppToolbutton(const std::string&, const std::string&, const std::string&,
