@@ -176,6 +176,15 @@ void XMLImp::BuildClasses() {
     const unsigned char c = *p;
     for (;;) {
         switch (state_) {
+            // A row that moves on to the next case's state falls through to it rather than
+            // going round the loop: markup changes state often, and each dispatch costs.
+            case kAfterMarkup:
+                if (c == kLineFeed && !preserveWhiteSpace_) {
+                    return p;
+                }
+                state_ = kText;
+                [[fallthrough]];
+
             case kText:
                 if (c == kLineFeed) {
                     state_ = kLineFeedInText;
@@ -190,6 +199,15 @@ void XMLImp::BuildClasses() {
                     Put(text_, c);
                 }
                 return p;
+
+            case kAfterLessThan:
+                if (c == ' ' || c == '=') {
+                    Put(text_, '<');
+                    state_ = kText;
+                    continue;
+                }
+                state_ = kElementName;
+                [[fallthrough]];
 
             case kElementName:
                 if (IsName(c)) {
@@ -212,15 +230,6 @@ void XMLImp::BuildClasses() {
                     state_ = kInsideTag;
                 }
                 return p;
-
-            case kAfterLessThan:
-                if (c == ' ' || c == '=') {
-                    Put(text_, '<');
-                    state_ = kText;
-                } else {
-                    state_ = kElementName;
-                }
-                continue;
 
             case kInsideTag:
                 if (IsSpace(c) || c == '/') {
@@ -307,13 +316,6 @@ void XMLImp::BuildClasses() {
                     Put(token_, c);
                 }
                 return p;
-
-            case kAfterMarkup:
-                if (c == kLineFeed && !preserveWhiteSpace_) {
-                    return p;
-                }
-                state_ = kText;
-                continue;
 
             case kLineFeedInText:
                 if (c == '<') {
