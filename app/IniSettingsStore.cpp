@@ -21,6 +21,20 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+// Whether the file holds exactly these bytes: a save that would change nothing is skipped, which
+// spares the disk flush of the atomic write (closing the window writes back values that are
+// mostly unchanged).
+bool FileHolds(const std::string& fileName, const std::string& bytes) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileName, error) ||
+        std::filesystem::file_size(fileName, error) != bytes.size() || error) {
+        return false;
+    }
+    std::ifstream in(fileName, std::ios::binary);
+    std::string held((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return in && !in.bad() && held == bytes;
+}
+
 // Keys and names compare as the registry compares them: letter case ignored, and a key's
 // leading backslash does not matter.
 std::string Folded(std::string_view text, bool isKey) {
@@ -236,6 +250,9 @@ bool IniSettingsStore::SaveFile() const {
         for (const Line& line : group.lines) {
             bytes += line.raw + "\n";
         }
+    }
+    if (FileHolds(fileName_, bytes)) {
+        return true;
     }
     try {
         AtomicFile::Write(fileName_, bytes);

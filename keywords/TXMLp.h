@@ -58,6 +58,7 @@ class TXMLp : public TCore {
 
   protected:
     // The engine reports every token through these; each raises its event when one is bound.
+    // When the parser is a plain TXMLp, not a descendant, the engine calls them directly.
     // The strings are the engine's own buffers, valid until the operation returns (ending the
     // input from within empties them). The attribute list is emptied as soon as
     // DoBeginElement or DoEmptyElement returns.
@@ -74,8 +75,70 @@ class TXMLp : public TCore {
   private:
     friend class XMLImp;
 
+    // Calls a bound handler; out of line, so that the inline operations stay small where the
+    // engine calls them.
+    template <typename Handler, typename... Args>
+    [[gnu::noinline]] void Raise(const Handler& handler, Args&... args) {
+        handler(*this, args...);
+    }
+
     std::unique_ptr<XMLImp> engine_;
     std::string_view currentInput_;
 };
+
+// Inline, so that the engine can raise the events of a plain TXMLp without a virtual call.
+inline void TXMLp::DoBeginElement(const std::string& name, AttVal&) {
+    if (OnBeginElement) {
+        Raise(OnBeginElement, name);
+    }
+}
+
+inline void TXMLp::DoComment(const std::string& text) {
+    if (OnComment) {
+        Raise(OnComment, text);
+    }
+}
+
+inline void TXMLp::DoEndElement(const std::string& name) {
+    if (OnEndElement) {
+        Raise(OnEndElement, name);
+    }
+}
+
+inline void TXMLp::DoEmptyElement(const std::string& name, AttVal&) {
+    if (OnEmptyElement) {
+        Raise(OnEmptyElement, name);
+    }
+}
+
+inline void TXMLp::DoEvalEntity(const std::string& name, std::string& value) {
+    if (OnEvalEntity) {
+        Raise(OnEvalEntity, name, value);
+    }
+}
+
+inline void TXMLp::DoMeta(const std::string& text) {
+    if (OnMeta) {
+        Raise(OnMeta, text);
+    }
+}
+
+inline void TXMLp::DoPI(const std::string& text) {
+    if (OnPI) {
+        Raise(OnPI, text);
+    }
+}
+
+inline void TXMLp::DoSpecialSection(const std::string& id, const std::string& text) {
+    if (OnSpecialSection) {
+        Raise(OnSpecialSection, id, text);
+    }
+}
+
+inline void TXMLp::DoText(const std::string& text) {
+    if (OnText) {
+        Raise(OnText, text);
+    }
+}
 
 }  // namespace zendal

@@ -156,12 +156,35 @@ void XMLImp::BuildClasses() {
     define(kDeclarationBrackets, &token_, [](unsigned char c) { return c != ']'; });
 }
 
+// Inline: text is delivered often, one or two bytes at a time in the worst inputs.
+[[gnu::always_inline]] inline void XMLImp::DeliverText() {
+    // While the text is with its handler, a handler that ends the input must not deliver it a
+    // second time.
+    if (deliveringText_) {
+        return;
+    }
+    ScopeFlag delivering(deliveringText_);
+    owner_.DoText(text_);
+    text_.clear();
+}
+
 // One byte through the state table: the first matching row of the state is carried out. A row
 // that hands the byte on sets the next state and continues the loop with the same byte. Inlined
 // into Parse's loop: markup bytes come often, and a call per byte shows.
-[[gnu::always_inline]] inline void XMLImp::Step(unsigned char c) {
+[[gnu::always_inline]] inline const unsigned char* XMLImp::Step(const unsigned char* p,
+                                                                const unsigned char* end) {
+    const unsigned char c = *p;
     for (;;) {
         switch (state_) {
+            // A row that moves on to the next case's state falls through to it rather than
+            // going round the loop: markup changes state often, and each dispatch costs.
+            case kAfterMarkup:
+                if (c == kLineFeed && !preserveWhiteSpace_) {
+                    return p;
+                }
+                state_ = kText;
+                [[fallthrough]];
+
             case kText:
                 if (c == kLineFeed) {
                     state_ = kLineFeedInText;
@@ -175,7 +198,16 @@ void XMLImp::BuildClasses() {
                 } else {
                     Put(text_, c);
                 }
-                return;
+                return p;
+
+            case kAfterLessThan:
+                if (c == ' ' || c == '=') {
+                    Put(text_, '<');
+                    state_ = kText;
+                    continue;
+                }
+                state_ = kElementName;
+                [[fallthrough]];
 
             case kElementName:
                 if (IsName(c)) {
@@ -197,16 +229,7 @@ void XMLImp::BuildClasses() {
                     NameDone();
                     state_ = kInsideTag;
                 }
-                return;
-
-            case kAfterLessThan:
-                if (c == ' ' || c == '=') {
-                    Put(text_, '<');
-                    state_ = kText;
-                } else {
-                    state_ = kElementName;
-                }
-                continue;
+                return p;
 
             case kInsideTag:
                 if (IsSpace(c) || c == '/') {
@@ -217,7 +240,7 @@ void XMLImp::BuildClasses() {
                     Put(token_, c);
                     state_ = kAttributeName;
                 }
-                return;
+                return p;
 
             case kAttributeName:
                 if (!IsSpace(c) && c != '/' && c != '=' && c != '>') {
@@ -239,7 +262,7 @@ void XMLImp::BuildClasses() {
                     AttributeDone();
                     state_ = kAfterAttributeName;
                 }
-                return;
+                return p;
 
             case kAfterAttributeName:
                 if (IsSpace(c)) {
@@ -254,7 +277,7 @@ void XMLImp::BuildClasses() {
                     Put(token_, c);
                     state_ = kAttributeName;
                 }
-                return;
+                return p;
 
             case kBeforeValue:
                 if (IsSpace(c)) {
@@ -273,7 +296,7 @@ void XMLImp::BuildClasses() {
                     Put(token_, c);
                     state_ = kUnquotedValue;
                 }
-                return;
+                return p;
 
             case kUnquotedValue:
                 if (c == '&') {
@@ -292,20 +315,13 @@ void XMLImp::BuildClasses() {
                 } else {
                     Put(token_, c);
                 }
-                return;
-
-            case kAfterMarkup:
-                if (c == kLineFeed && !preserveWhiteSpace_) {
-                    return;
-                }
-                state_ = kText;
-                continue;
+                return p;
 
             case kLineFeedInText:
                 if (c == '<') {
                     token_.clear();
                     state_ = kLineFeedThenLessThan;
-                    return;
+                    return p;
                 }
                 text_.push_back('\n');
                 if (flushOnEOL_) {
@@ -336,7 +352,7 @@ void XMLImp::BuildClasses() {
                 } else {
                     Put(token_, c);
                 }
-                return;
+                return p;
 
             case kDoubleQuotedValue:
                 if (c == '"') {
@@ -348,7 +364,7 @@ void XMLImp::BuildClasses() {
                 } else {
                     Put(token_, c);
                 }
-                return;
+                return p;
 
             case kEndTagName:
                 if (IsName(c)) {
@@ -360,7 +376,7 @@ void XMLImp::BuildClasses() {
                     EndTagDone();
                     state_ = kRestOfEndTag;
                 }
-                return;
+                return p;
 
             // The byte that ends an entity reference is consumed when it is ";", else it is
             // read again in the state that the reference came from, so that "<", a line feed,
@@ -368,13 +384,19 @@ void XMLImp::BuildClasses() {
             case kEntityInText:
                 if (IsName(c)) {
                     Put(entityName_, c);
-                    return;
+                    return p;
                 }
                 EndEntity(c);
                 AppendValue(text_, entityValue_);
                 state_ = kText;
                 if (c == ';') {
-                    return;
+                    return p;
+                }
+                if (c == '&') {
+                    // The text row of "&" at once: it opens the next reference.
+                    entityName_.clear();
+                    state_ = kEntityInText;
+                    return BareAmpersands(p, end);
                 }
                 continue;
 
@@ -383,7 +405,7 @@ void XMLImp::BuildClasses() {
             case kEntityInDoubleQuotedValue: {
                 if (IsName(c)) {
                     Put(entityName_, c);
-                    return;
+                    return p;
                 }
                 const StateId value = state_ == kEntityInUnquotedValue       ? kUnquotedValue
                                       : state_ == kEntityInSingleQuotedValue ? kSingleQuotedValue
@@ -392,7 +414,7 @@ void XMLImp::BuildClasses() {
                 AppendValue(token_, entityValue_);
                 state_ = value;
                 if (c == ';') {
-                    return;
+                    return p;
                 }
                 continue;
             }
@@ -401,7 +423,7 @@ void XMLImp::BuildClasses() {
                 if (c == '>') {
                     state_ = kText;
                 }
-                return;
+                return p;
 
             case kAfterBangDash:
                 if (c == '-') {
@@ -411,7 +433,7 @@ void XMLImp::BuildClasses() {
                     Put(token_, c);
                     state_ = kDeclaration;
                 }
-                return;
+                return p;
 
             case kComment:
                 if (c == '>' && last_ == '-' && beforeLast_ == '-') {
@@ -421,7 +443,7 @@ void XMLImp::BuildClasses() {
                 } else {
                     Put(token_, c);
                 }
-                return;
+                return p;
 
             case kInstruction:
                 if (c == '>' && last_ == '?') {
@@ -431,7 +453,7 @@ void XMLImp::BuildClasses() {
                 } else {
                     Put(token_, c);
                 }
-                return;
+                return p;
 
             case kAfterBang:
                 if (c == '[') {
@@ -443,13 +465,13 @@ void XMLImp::BuildClasses() {
                     Put(token_, c);
                     state_ = kDeclaration;
                 }
-                return;
+                return p;
 
             case kDeclaration:
                 if (c == '>') {
                     DeclarationDone();
                     state_ = kAfterMarkup;
-                    return;
+                    return p;
                 }
                 Put(token_, c);
                 if (c == '[') {
@@ -459,7 +481,7 @@ void XMLImp::BuildClasses() {
                 } else if (c == '\'') {
                     state_ = kDeclarationSingleQuotes;
                 }
-                return;
+                return p;
 
             case kSectionContent:
                 if (c == '>' && last_ == ']' && beforeLast_ == ']') {
@@ -469,7 +491,7 @@ void XMLImp::BuildClasses() {
                 } else {
                     Put(text_, c);
                 }
-                return;
+                return p;
 
             case kSectionId:
                 if (c == '[') {
@@ -477,33 +499,33 @@ void XMLImp::BuildClasses() {
                 } else if (!IsSpace(c)) {
                     Put(token_, c);
                 }
-                return;
+                return p;
 
             case kDeclarationSingleQuotes:
                 Put(token_, c);
                 if (c == '\'') {
                     state_ = kDeclaration;
                 }
-                return;
+                return p;
 
             case kDeclarationDoubleQuotes:
                 Put(token_, c);
                 if (c == '"') {
                     state_ = kDeclaration;
                 }
-                return;
+                return p;
 
             case kDeclarationBrackets:
                 Put(token_, c);
                 if (c == ']') {
                     state_ = kDeclaration;
                 }
-                return;
+                return p;
 
             default:
                 // Not reachable: every row sets one of the states above.
                 state_ = kText;
-                return;
+                return p;
         }
     }
 }
@@ -536,12 +558,11 @@ void XMLImp::Parse(std::string_view text) {
                 break;
             }
         }
-        const unsigned char c = *p;
-        if (c == 0) {
+        if (*p == 0) {
             break;
         }
-        Step(c);
-        Remember(c);
+        p = Step(p, end);
+        Remember(*p);
         ++p;
     }
 }
@@ -562,15 +583,22 @@ void XMLImp::EndOfInput() {
     attributes_.Clear();
 }
 
-void XMLImp::DeliverText() {
-    // While the text is with its handler, a handler that ends the input must not deliver it a
-    // second time.
-    if (deliveringText_) {
-        return;
+const unsigned char* XMLImp::BareAmpersands(const unsigned char* p, const unsigned char* end) {
+    while (p + 1 != end && p[1] == '&') {
+        Remember('&');
+        ++p;
+        FlushText();
+        // The value comes in as the reference itself, "&": it still is unless a handler changed
+        // it.
+        if (entityValue_.size() != 1 || entityValue_[0] != '&') {
+            entityValue_.assign(1, '&');
+        }
+        // The name stays empty: no handler can give it characters.
+        owner_.DoEvalEntity(entityName_, entityValue_);
+        AppendValue(text_, entityValue_);
+        state_ = kEntityInText;
     }
-    ScopeFlag delivering(deliveringText_);
-    owner_.DoText(text_);
-    text_.clear();
+    return p;
 }
 
 void XMLImp::EndEntity(unsigned char c) {

@@ -40,7 +40,9 @@ class XMLImp {
     static constexpr int kStates = 29;
 
   private:
-    void Step(unsigned char c);
+    // Carries out the rows for the byte at p; returns the last byte it consumed (p, or the end
+    // of a run that it took in one go).
+    const unsigned char* Step(const unsigned char* p, const unsigned char* end);
     void Remember(unsigned char c) {
         beforeLast_ = last_;
         last_ = static_cast<char>(c);
@@ -58,6 +60,10 @@ class XMLImp {
     }
     void DeliverText();
     void EndEntity(unsigned char c);
+    // The "&" bytes that follow the one at p in text, which has just opened a reference: each
+    // ends the reference before it, which has no name, puts its value onto the text and opens
+    // the next one. Returns the last of them.
+    const unsigned char* BareAmpersands(const unsigned char* p, const unsigned char* end);
     void NameDone();
     void AttributeNameDone();
     void AttributeDone();

@@ -204,15 +204,13 @@ void TForm1::BuildKeyWordsPage() {
     auto* spellKeyWords = Named(new QToolButton(group), "SpeedButton4");
     spellKeyWords->setText(QStringLiteral("Spell Check &Key Words"));
     Hint(spellKeyWords, "Spell Check The Key words Value");
-    SpellDlg1 = std::make_unique<QtSpellChecker>(this, messagePort(), wizard_.programFolder);
-    SpellDlg1->dialog().SetHelp(&helpWindow_);
     connect(spellKeyWords, &QToolButton::clicked, this,
-            [this] { SpellDlg1->SpeedButton4Click(edit22); });
+            [this] { SpellChecker().SpeedButton4Click(edit22); });
     auto* spellDescription = Named(new QToolButton(group), "SpeedButton5");
     spellDescription->setText(QStringLiteral("Spell Check &Description"));
     Hint(spellDescription, "Spell Check The Description Value");
     connect(spellDescription, &QToolButton::clicked, this,
-            [this] { SpellDlg1->SpeedButton5Click(edit1); });
+            [this] { SpellChecker().SpeedButton5Click(edit1); });
 
     auto* keyWordsLabel =
         new QLabel(QStringLiteral("Key Words ( Separate words and phrases with commas)"), group);
@@ -482,6 +480,14 @@ void TForm1::BuildMenu() {
     helpItem("&Creating your Web Document", "CreatingYourWebDocument1", 8);
     help->addSeparator();
     AddItem(help, "&About Zendal", "AboutZendal1", nullptr, [this] { SpeedButton15Click(); });
+}
+
+QtSpellChecker& TForm1::SpellChecker() {
+    if (!SpellDlg1) {
+        SpellDlg1 = std::make_unique<QtSpellChecker>(this, messagePort(), wizard_.programFolder);
+        SpellDlg1->dialog().SetHelp(&helpWindow_);
+    }
+    return *SpellDlg1;
 }
 
 void TForm1::RunCommand(const std::function<void()>& command) {

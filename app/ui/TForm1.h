@@ -173,7 +173,9 @@ class TForm1 : public QMainWindow {
     CustomPage* customPage_ = nullptr;
     AnalysisPage* analysisPage_ = nullptr;
     Tpoledit* ruleBaseWindow_ = nullptr;
-    // Spell checks the key words and the description (SpeedButton4, SpeedButton5).
+    // Spell checks the key words and the description (SpeedButton4, SpeedButton5); made at the
+    // first check, as its dialog is not needed before.
+    QtSpellChecker& SpellChecker();
     std::unique_ptr<QtSpellChecker> SpellDlg1;
 };
 

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileDialog>
-#include <QMetaObject>
 #include <exception>
 #include <memory>
 
@@ -9,6 +8,7 @@
 #include "app/HomeFolder.h"
 #include "app/IniSettingsStore.h"
 #include "app/ui/DocumentWindow.h"
+#include "app/ui/FirstExposure.h"
 #include "app/ui/TAboutBox.h"
 #include "app/ui/TForm1.h"
 #include "app/ui/TSplashForm.h"
@@ -29,9 +29,10 @@ int main(int argc, char** argv) {
     QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("The Zendal home folder."),
                                   QStringLiteral("DIR"));
     parser.addOption(homeOption);
-    // For measuring the start-up: the program ends as soon as its first window is shown.
+    // For measuring the start-up: the program ends as soon as the wizard has been exposed and
+    // painted.
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
-                                     QStringLiteral("End as soon as the wizard is shown."));
+                                     QStringLiteral("End as soon as the wizard is on the screen."));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quitWhenShown);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The page to work on."),
@@ -75,17 +76,29 @@ int main(int argc, char** argv) {
     wizard.host = &document;
     form.programFile = QCoreApplication::applicationFilePath().toStdString();
     form.FormCreate();
-    Tpoledit ruleBase(*settings, form.messagePort(), wizard.help, &form);
-    form.SetRuleBaseWindow(&ruleBase);
-    TAboutBox about(&form);
-    form.showAboutBox = [&about] { about.exec(); };
+    std::unique_ptr<Tpoledit> ruleBase;
+    std::unique_ptr<TAboutBox> about;
+    form.showAboutBox = [&about] {
+        if (about) {
+            about->exec();
+        }
+    };
     splash.reset();
     form.show();
     // Closing the wizard ends the program: the document window closes too, asking first about
     // unsaved work.
     QObject::connect(&form, &TForm1::closed, &document, &QWidget::close);
-    if (parser.isSet(quitWhenShown)) {
-        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
-    }
+    // The rule base window and the about box stay hidden until asked for: they are made as soon
+    // as the wizard is on the screen, not before.
+    const bool quit = parser.isSet(quitWhenShown);
+    FirstExposure::Watch(&form, [&] {
+        if (quit) {
+            QCoreApplication::quit();
+            return;
+        }
+        ruleBase = std::make_unique<Tpoledit>(*settings, form.messagePort(), wizard.help, &form);
+        form.SetRuleBaseWindow(ruleBase.get());
+        about = std::make_unique<TAboutBox>(&form);
+    });
     return app.exec();
 }

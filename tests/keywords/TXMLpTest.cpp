@@ -143,6 +143,18 @@ const std::vector<TokenCase>& TokenCases() {
          {"entity ", "text  #160;"}},
         {"entity ended by <", "&nbsp<b>x", {}, {"entity nbsp", "text &nbsp", "begin b", "text x"}},
         {"entity ended by &", "&a&b;c", {}, {"entity a", "text &a", "entity b", "text &b;c"}},
+        {"run of bare ampersands",
+         "a&&&b",
+         {},
+         {"text a", "entity ", "text &", "entity ", "text &"}},
+        {"run of bare ampersands replaced by nothing",
+         "&&&;",
+         EntitiesAs(""),
+         {"entity ", "entity ", "entity "}},
+        {"run of bare ampersands replaced",
+         "&&&",
+         EntitiesAs("x"),
+         {"entity ", "text x", "entity ", "text x"}},
         {"entity ended by a line feed", "&a\nb", Flushing(), {"entity a", "text &a\n", "text b"}},
         {"entity in a double-quoted value",
          "<a href=\"x?a=1&b=2&amp;c\">",
@@ -314,6 +326,18 @@ TEST(TXMLp, AHandlerMayEndTheInput) {
     };
     stopper.Feed("one\ntwo\nx");
     EXPECT_EQ(stopper.events, (std::vector<std::string>{"text one\n", "text two\n", "text x"}));
+
+    // Ending the input at a reference inside a run of bare ampersands drops its value.
+    EventRecorder ender;
+    int references = 0;
+    ender.OnEvalEntity = [&](TXMLp& sender, std::string, std::string&) {
+        if (++references == 2) {
+            sender.EndOfInput(true);
+        }
+    };
+    ender.Feed("a&&&&b");
+    EXPECT_EQ(ender.events, (std::vector<std::string>{"text a", "entity ", "text &", "entity ",
+                                                      "entity ", "text &"}));
 }
 
 TEST(TXMLp, AHandlerMayChangeTheEntityValue) {
