@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileDialog>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 
@@ -93,8 +95,10 @@ int main(int argc, char** argv) {
     const bool quit = parser.isSet(quitWhenShown);
     FirstExposure::Watch(&form, [&] {
         if (quit) {
-            QCoreApplication::quit();
-            return;
+            // Nothing is left to save: the settings are written when the wizard closes, which
+            // it has not. The tear-down of the windows and the display connection is skipped.
+            std::fflush(nullptr);
+            std::_Exit(0);
         }
         ruleBase = std::make_unique<Tpoledit>(*settings, form.messagePort(), wizard.help, &form);
         form.SetRuleBaseWindow(ruleBase.get());
