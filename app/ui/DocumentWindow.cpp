@@ -1,5 +1,6 @@
 #include "app/ui/DocumentWindow.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -8,6 +9,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 #include "app/DesktopEntry.h"
 #include "app/DocumentCodec.h"
@@ -113,6 +115,21 @@ void DocumentWindow::ShowFile() {
     saveAsAction_->setEnabled(loaded);
     reloadAction_->setEnabled(hasDocument_);
     UpdateTitle();
+}
+
+void DocumentWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    LayOutFirstScreen();
+}
+
+void DocumentWindow::LayOutFirstScreen() {
+    QAbstractTextDocumentLayout* layout = editor_->document()->documentLayout();
+    const qreal height = editor_->viewport()->height();
+    qreal top = 0;
+    for (QTextBlock block = editor_->cursorForPosition(QPoint(0, 0)).block();
+         block.isValid() && top <= height; block = block.next()) {
+        top += layout->blockBoundingRect(block).height();
+    }
 }
 
 bool DocumentWindow::MayDropChanges() {

@@ -60,8 +60,13 @@ class DocumentWindow : public QMainWindow, public Host {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // The editor lays out its lines as it paints them and learns the width of the longest one
+    // only then; the scroll bars it shows or hides after that would make it paint the whole text
+    // a second time. Laying out the lines of the first screen beforehand settles them in time.
+    void LayOutFirstScreen();
     void UpdateTitle();
     void ShowFile();
     bool MayDropChanges();
