@@ -12,7 +12,13 @@ TSplashForm::TSplashForm(QWidget* parent)
     setObjectName(QStringLiteral("SplashForm"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 20, 24, 20);
-    auto* name = new QLabel(QStringLiteral("<h1>Zendal</h1>"), this);
+    // The name in the type of a first heading (bold, twice the size), set as plain text: the
+    // label then needs no rich text document to parse, lay out and paint.
+    auto* name = new QLabel(QStringLiteral("Zendal"), this);
+    QFont heading = name->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 2);
+    name->setFont(heading);
     auto* line = new QLabel(QStringLiteral("The Metadata Composer"), this);
     auto* version = new QLabel(
         QStringLiteral("Version %1 - starting...").arg(QStringLiteral(ZENDAL_VERSION)), this);
