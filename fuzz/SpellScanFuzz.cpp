@@ -33,22 +33,33 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// The program folder with the dictionary and the automatic corrections, made once per process.
-const std::filesystem::path& Home() {
-    static const std::filesystem::path home = [] {
-        std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                    ("zendal-spellscan-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dir);
+// The program folder with the dictionary and the automatic corrections, made once per process
+// and removed at its end.
+class Home {
+  public:
+    Home()
+        : path_(std::filesystem::temp_directory_path() /
+                ("zendal-spellscan-fuzz-" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(path_);
         zendal::TDCTCompiler compiler({.dropPossessives = true});
-        WriteFile(dir / "zendal.dct",
+        WriteFile(path_ / "zendal.dct",
                   compiler.Compile({"a", "the", "meta", "dog", "dogs", "dictionary", "diction",
                                     "key", "words", "in", "tag", "receive", "can't", "html",
                                     "caf\xC3\xA9", "zendal"}));
-        WriteFile(dir / "autofix.txt", "teh=the\r\nrecieve=receive\r\nkye=key words\r\n");
-        return dir;
-    }();
-    return home;
-}
+        WriteFile(path_ / "autofix.txt", "teh=the\r\nrecieve=receive\r\nkye=key words\r\n");
+    }
+    ~Home() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    Home(const Home&) = delete;
+    Home& operator=(const Home&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
 
 // Reads the choices one byte at a time; zeros once they are used up.
 class Choices {
@@ -86,7 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(rest.substr(0, textEnd));
     Choices choices(rest.substr(std::min(textEnd + 1, rest.size())));
 
-    const std::filesystem::path& home = Home();
+    static const Home folder;
+    const std::filesystem::path& home = folder.Path();
     std::error_code ignored;
     std::filesystem::remove(home / "CUSTOM.DCT", ignored);
     FuzzMessages messages;
