@@ -47,11 +47,17 @@ std::vector<std::string> Words(const std::uint8_t* data, std::size_t size) {
     return words;
 }
 
+// The file that each input is written to, removed when the process ends.
+struct InputFile {
+    std::string path = "/tmp/zendal-dictionary-fuzz-" + std::to_string(getpid()) + ".dct";
+    ~InputFile() { std::remove(path.c_str()); }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path =
-        "/tmp/zendal-dictionary-fuzz-" + std::to_string(getpid()) + ".dct";
+    static const InputFile file;
+    const std::string& path = file.path;
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         std::string bytes = DictionaryBytes(data, size);
