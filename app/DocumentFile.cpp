@@ -36,8 +36,7 @@ std::string DocumentFile::Read(const std::string& fileName) {
     }
     // One buffer sized from the file's length, one byte more to see the end at once. A file
     // that grows meanwhile, or a pipe, is read to its end, up to one past the limit.
-    std::string bytes(S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 65536,
-                      '\0');
+    std::string bytes(S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 65536, '\0');
     std::size_t used = 0;
     for (;;) {
         if (used == bytes.size()) {
