@@ -37,15 +37,7 @@ void QtStatusPort::ProcessMessages() {
 }
 
 void QtStatusPort::SetBusyCursor(bool busy) {
-    if (busy == busy_) {
-        return;
-    }
-    busy_ = busy;
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
+    busyCursor_.Set(busy);
 }
 
 }  // namespace zendal

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/StatusPort.h"
+#include "app/ui/BusyCursor.h"
 
 class QLabel;
 class QStatusBar;
@@ -25,7 +26,7 @@ class QtStatusPort : public StatusPort {
 
   private:
     std::array<QLabel*, 4> panels_{};
-    bool busy_ = false;
+    BusyCursor busyCursor_;
 };
 
 }  // namespace zendal

@@ -1,6 +1,5 @@
 #include "spell/ui/TMSSpellDlg.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
@@ -151,9 +150,7 @@ void TMSSpellDlg::SetHelp(HelpPort* help) {
     btnHelp->setEnabled(help != nullptr);
 }
 
-TMSSpellDlg::~TMSSpellDlg() {
-    SetBusyCursor(false);
-}
+TMSSpellDlg::~TMSSpellDlg() = default;
 
 QPushButton* TMSSpellDlg::Button(const char* name, const QString& caption, int x, int y,
                                  int result) {
@@ -302,15 +299,7 @@ void TMSSpellDlg::BringToFront() {
 }
 
 void TMSSpellDlg::SetBusyCursor(bool busy) {
-    if (busy == busy_) {
-        return;
-    }
-    busy_ = busy;
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
+    busyCursor_.Set(busy);
 }
 
 int TMSSpellDlg::ScreenHeight() const {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "app/ui/BusyCursor.h"
 #include "spell/SpellDialogPort.h"
 
 class QLabel;
@@ -95,7 +96,7 @@ class TMSSpellDlg : public QDialog, public SpellDialogPort {
 
     TSpellDlg& speller_;
     HelpPort* help_ = nullptr;
-    bool busy_ = false;
+    BusyCursor busyCursor_;
 };
 
 }  // namespace zendal
