@@ -70,7 +70,6 @@ int main(int argc, char** argv) {
     // Without a file the document window opens empty; File > Open and Refresh pick one up.
     DocumentWindow document(file.toStdString(), form.messagePort());
     document.move(40, 40);
-    document.show();
 
     Wizard& wizard = form.wizard();
     wizard.programFolder = home;
@@ -90,8 +89,9 @@ int main(int argc, char** argv) {
     // Closing the wizard ends the program: the document window closes too, asking first about
     // unsaved work.
     QObject::connect(&form, &TForm1::closed, &document, &QWidget::close);
-    // The rule base window and the about box stay hidden until asked for: they are made as soon
-    // as the wizard is on the screen, not before.
+    // The wizard comes first. The document window opens beside it as soon as the wizard is on
+    // the screen, and the wizard stays in front with the focus. The rule base window and the
+    // about box stay hidden until asked for: they are made then too, not before.
     const bool quit = parser.isSet(quitWhenShown);
     FirstExposure::Watch(&form, [&] {
         if (quit) {
@@ -100,6 +100,9 @@ int main(int argc, char** argv) {
             std::fflush(nullptr);
             std::_Exit(0);
         }
+        document.show();
+        form.raise();
+        form.activateWindow();
         ruleBase = std::make_unique<Tpoledit>(*settings, form.messagePort(), wizard.help, &form);
         form.SetRuleBaseWindow(ruleBase.get());
         about = std::make_unique<TAboutBox>(&form);
