@@ -155,6 +155,8 @@ TForm1::TForm1(MessagePort* messages, QWidget* parent)
     status_.Attach(StatusBar1);
 
     FieldsToControls();
+    // The wizard opens ready for typing the key words.
+    edit22->setFocus();
     const QSize size = sizeHint().expandedTo(QSize(820, 580));
     setFixedSize(size);
     if (QScreen* screen = this->screen()) {

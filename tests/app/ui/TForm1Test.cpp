@@ -396,6 +396,7 @@ class TForm1Test : public QObject {
         QCOMPARE(bench.form.wizard().fields.grid1[1].value, std::string("Ann Gardener"));
         QVERIFY(!bench.form.CheckBox2->isChecked());
         QCOMPARE(bench.form.PageControl101->currentWidget(), bench.form.TabSheet1);
+        QCOMPARE(bench.form.focusWidget(), bench.form.edit22);
         QCOMPARE(bench.Panel(StatusPort::StatePanel), std::string("Ready"));
     }
 
