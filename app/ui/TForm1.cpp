@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "analysis/RuleBaseCommand.h"
@@ -160,7 +161,10 @@ TForm1::TForm1(MessagePort* messages, QWidget* parent)
     const QSize size = sizeHint().expandedTo(QSize(820, 580));
     setFixedSize(size);
     if (QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
+        // Centred, but on a screen too small for the whole window the menu stays on it.
+        const QRect available = screen->availableGeometry();
+        const QPoint centred = available.center() - rect().center();
+        move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
     }
 }
 
