@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -128,6 +129,14 @@ class TForm1Test : public QObject {
         QVERIFY(form.findChild<QCheckBox*>("CheckBox2")->isChecked());
         QVERIFY(!form.findChild<QCheckBox*>("CheckBox4")->isChecked());
         QCOMPARE(form.grid1->model()->rowCount(), 4);
+    }
+
+    void aScreenSmallerThanTheWizardKeepsItsMenuOnIt() {
+        TForm1 form(&messages_);
+        const QRect available = form.screen()->availableGeometry();
+        QVERIFY2(form.width() > available.width() || form.height() > available.height(),
+                 "the test screen must be smaller than the wizard");
+        QVERIFY(available.contains(form.geometry().topLeft()));
     }
 
     void enterDoesNotBreakTheKeyWords() {
