@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "app/CommaText.h"
-#include "app/IntegerText.h"
-#include "app/WordComparison.h"
-#include "head/LineBuffer.h"
+#include "base/CommaText.h"
+#include "base/IntegerText.h"
+#include "base/LineBuffer.h"
+#include "base/WordComparison.h"
 
 namespace zendal {
 

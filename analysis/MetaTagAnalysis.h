@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Wizard.h"
+#include "base/Wizard.h"
 
 namespace zendal {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/ESettingsFailure.h"
+#include "base/ESettingsFailure.h"
 
 namespace zendal {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/MessagePort.h"
-#include "app/SettingsStore.h"
+#include "base/MessagePort.h"
+#include "base/SettingsStore.h"
 
 namespace zendal {
 

@@ -1,8 +1,9 @@
 #include "analysis/RuleBaseCommand.h"
 
-#include "app/ESettingsFailure.h"
-#include "app/SettingsDefaults.h"
-#include "app/Wizard.h"
+#include "base/ESettingsFailure.h"
+#include "base/SettingsDefaults.h"
+#include "base/Wizard.h"
+#include "custom/CustomSchemas.h"
 
 namespace zendal {
 
@@ -11,7 +12,7 @@ void RuleBaseCommand::SpeedButton12Click(Wizard& wizard, const ShowModal& showMo
         showModal();
     }
     try {
-        SettingsDefaults::GetDefaults(wizard);
+        SettingsDefaults::GetDefaults(wizard, CustomSchemas::scnameClick);
     } catch (const ESettingsFailure& error) {
         wizard.messages.Error(error.Message());
     }

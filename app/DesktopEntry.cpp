@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/AtomicFile.h"
-#include "app/EFileCreate.h"
+#include "base/AtomicFile.h"
+#include "base/EFileCreate.h"
 
 namespace zendal {
 

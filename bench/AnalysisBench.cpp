@@ -8,7 +8,7 @@
 #include "RatioReporter.h"
 #include "SilentPorts.h"
 #include "analysis/MetaTagAnalysis.h"
-#include "app/Host.h"
+#include "base/Host.h"
 
 namespace {
 

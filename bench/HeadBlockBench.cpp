@@ -11,8 +11,8 @@
 #include <map>
 #include <string>
 
-#include "app/FileHost.h"
-#include "app/Wizard.h"
+#include "base/FileHost.h"
+#include "base/Wizard.h"
 #include "head/HeadBlock.h"
 #include "head/ReadCommands.h"
 

@@ -11,7 +11,7 @@
 #include <map>
 #include <string>
 
-#include "head/LineBuffer.h"
+#include "base/LineBuffer.h"
 
 using zendal::LineBuffer;
 

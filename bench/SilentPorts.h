@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/MessagePort.h"
-#include "app/StatusPort.h"
+#include "base/MessagePort.h"
+#include "base/StatusPort.h"
 
 // Ports that show nothing, for running commands in a benchmark.
 class NullMessages : public zendal::MessagePort {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessagePort.h"
+#include "base/MessagePort.h"
 #include "spell/TDictionary.h"
 
 namespace {

@@ -2,13 +2,14 @@
 #include <set>
 
 #include "analysis/MetaTagAnalysis.h"
-#include "app/SettingsDefaults.h"
+#include "base/SettingsDefaults.h"
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/FieldOptions.h"
 #include "cli/OverlaySettingsStore.h"
 #include "cli/UsageError.h"
+#include "custom/CustomSchemas.h"
 
 namespace zendal::cli {
 
@@ -63,7 +64,7 @@ int RunAnalyse(CliContext& context) {
         }
         SettingsStore* stored = wizard.settings;
         wizard.settings = &overlay;
-        SettingsDefaults::GetDefaults(wizard);
+        SettingsDefaults::GetDefaults(wizard, CustomSchemas::scnameClick);
         wizard.settings = stored;
     }
     // The analysis reads nothing from the document's head: the fields are the options' alone.

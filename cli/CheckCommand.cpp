@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/DocumentCodec.h"
+#include "base/DocumentCodec.h"
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"

@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "app/MessagePort.h"
+#include "base/MessagePort.h"
 
 namespace zendal::cli {
 

@@ -1,10 +1,11 @@
 #include "cli/CliSession.h"
 
-#include "app/HomeFolder.h"
-#include "app/SettingsDefaults.h"
-#include "app/StartUp.h"
-#include "app/ZendalError.h"
+#include "base/HomeFolder.h"
+#include "base/SettingsDefaults.h"
+#include "base/StartUp.h"
+#include "base/ZendalError.h"
 #include "cli/CliContext.h"
+#include "custom/CustomSchemas.h"
 
 namespace zendal::cli {
 
@@ -15,7 +16,7 @@ CliSession::CliSession(CliContext& context)
     wizard_.programFolder = home_;
     wizard_.settings = settings_.get();
     try {
-        SettingsDefaults::GetDefaults(wizard_);
+        SettingsDefaults::GetDefaults(wizard_, CustomSchemas::scnameClick);
     } catch (const ZendalError&) {
         wizard_.messages.Failure(StartUp::kStartFailure);
     }

@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "app/FileHost.h"
-#include "app/IniSettingsStore.h"
-#include "app/Wizard.h"
+#include "base/FileHost.h"
+#include "base/IniSettingsStore.h"
+#include "base/Wizard.h"
 
 namespace zendal::cli {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/StatusPort.h"
+#include "base/StatusPort.h"
 
 namespace zendal::cli {
 

@@ -1,6 +1,6 @@
 #include <ostream>
 
-#include "app/ZendalError.h"
+#include "base/ZendalError.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/UsageError.h"

@@ -1,7 +1,7 @@
 #include "cli/FieldOptions.h"
 
-#include "app/Wizard.h"
-#include "app/ZendalError.h"
+#include "base/Wizard.h"
+#include "base/ZendalError.h"
 #include "cli/UsageError.h"
 #include "custom/CustomSchemas.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/WizardFields.h"
+#include "base/WizardFields.h"
 
 namespace zendal {
 class Wizard;

@@ -1,7 +1,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/IntegerText.h"
+#include "base/IntegerText.h"
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"

@@ -1,6 +1,6 @@
 #include <ostream>
 
-#include "app/WordComparison.h"
+#include "base/WordComparison.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/UsageError.h"

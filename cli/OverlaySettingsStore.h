@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 
 namespace zendal::cli {
 

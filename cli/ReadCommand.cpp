@@ -1,7 +1,7 @@
 #include <exception>
 #include <ostream>
 
-#include "app/Wizard.h"
+#include "base/Wizard.h"
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"

@@ -1,6 +1,6 @@
 #include <ostream>
 
-#include "app/Wizard.h"
+#include "base/Wizard.h"
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"

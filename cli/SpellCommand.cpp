@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ZendalError.h"
+#include "base/ZendalError.h"
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"

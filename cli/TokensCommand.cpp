@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/EFileOpen.h"
-#include "app/ZendalError.h"
+#include "base/EFileOpen.h"
+#include "base/ZendalError.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/JsonString.h"

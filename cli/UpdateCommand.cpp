@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "app/Wizard.h"
+#include "base/Wizard.h"
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/EFileCreate.h"
-#include "app/Wizard.h"
+#include "base/EFileCreate.h"
+#include "base/Wizard.h"
 #include "custom/CustomGrid.h"
 #include "custom/ESchemaName.h"
 #include "custom/SchemaFile.h"

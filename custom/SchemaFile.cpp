@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "custom/CustomGrid.h"
 #include "custom/ESchemaFile.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessagePort.h"
+#include "base/MessagePort.h"
 #include "spell/EDictionaryCorrupt.h"
 #include "spell/TDCTFile.h"
 #include "spell/TDictionary.h"

@@ -3,11 +3,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/DocumentCodec.h"
-#include "app/SettingsDefaults.h"
-#include "app/StartUp.h"
-#include "app/Wizard.h"
+#include "base/DocumentCodec.h"
+#include "base/SettingsDefaults.h"
+#include "base/StartUp.h"
+#include "base/Wizard.h"
 #include "bench/SilentPorts.h"
+#include "custom/CustomSchemas.h"
 #include "fuzz/FuzzMessages.h"
 #include "support/MemoryHost.h"
 #include "support/MemorySettingsStore.h"
@@ -27,7 +28,7 @@ class FuzzDocument {
         host.text = decoded.text;
         wizard.programFolder = "/nonexistent-zendal-home/";
         wizard.settings = &settings;
-        zendal::SettingsDefaults::GetDefaults(wizard);
+        zendal::SettingsDefaults::GetDefaults(wizard, zendal::CustomSchemas::scnameClick);
         wizard.host = &host;
         if (!zendal::StartUp::TakeActiveDocument(wizard)) {
             std::abort();

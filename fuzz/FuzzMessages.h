@@ -5,8 +5,8 @@
 #include <exception>
 #include <string>
 
-#include "app/MessagePort.h"
-#include "app/ZendalError.h"
+#include "base/MessagePort.h"
+#include "base/ZendalError.h"
 
 // Message boxes that show nothing and answer Yes. The commands turn the failures they expect
 // (ZendalError) into boxes, and a general handler turns any other exception into an error box

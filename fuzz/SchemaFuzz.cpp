@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/WizardFields.h"
+#include "base/WizardFields.h"
 #include "custom/CustomGrid.h"
 #include "custom/ESchemaFile.h"
 #include "custom/SchemaFile.h"

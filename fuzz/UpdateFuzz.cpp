@@ -14,15 +14,15 @@
 #include <string>
 #include <string_view>
 
+#include "base/AsciiText.h"
 #include "fuzz/FuzzDocument.h"
-#include "head/HeadText.h"
 #include "head/ReadCommands.h"
 #include "update/TagGeneration.h"
 #include "update/UpdateCommand.h"
 
 namespace {
 
-using zendal::HeadText;
+using zendal::AsciiText;
 using zendal::WizardFields;
 
 // A text field, or a cell of the custom grid's first two rows.
@@ -55,12 +55,12 @@ const Slot kSlots[] = {
 // The text after the head section: after the first </HEAD>, which lies before the body start.
 // Empty for a document without one, which the update refuses.
 std::string_view AfterHead(std::string_view text) {
-    std::size_t body = HeadText::Find(text, "<BODY");
-    if (body == HeadText::npos) {
-        body = HeadText::Find(text, "<FRAMESET");
+    std::size_t body = AsciiText::Find(text, "<BODY");
+    if (body == AsciiText::npos) {
+        body = AsciiText::Find(text, "<FRAMESET");
     }
-    const std::size_t end = HeadText::Find(text, "</HEAD>");
-    if (body == HeadText::npos || end == HeadText::npos || end > body) {
+    const std::size_t end = AsciiText::Find(text, "</HEAD>");
+    if (body == AsciiText::npos || end == AsciiText::npos || end > body) {
         return {};
     }
     return text.substr(end + 7);

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "app/EHostFailure.h"
-#include "app/Wizard.h"
+#include "base/EHostFailure.h"
+#include "base/Wizard.h"
 
 namespace zendal {
 

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "app/EInvalidHTMLFile.h"
-#include "app/EInvalidMetaTag.h"
-#include "app/Wizard.h"
-#include "head/HeadText.h"
+#include "base/AsciiText.h"
+#include "base/Wizard.h"
+#include "head/EInvalidHTMLFile.h"
+#include "head/EInvalidMetaTag.h"
 
 namespace zendal {
 
@@ -69,8 +69,8 @@ std::string SingleBlankAfter(std::string_view text, std::string_view tag) {
     std::string out;
     out.reserve(text.size());
     std::size_t copied = 0;
-    for (std::size_t p = HeadText::Find(text, tag); p != HeadText::npos;
-         p = HeadText::Find(text, tag, p + tag.size())) {
+    for (std::size_t p = AsciiText::Find(text, tag); p != AsciiText::npos;
+         p = AsciiText::Find(text, tag, p + tag.size())) {
         std::size_t blanks = p + tag.size();
         if (blanks + 1 < text.size() && text[blanks] == ' ' && text[blanks + 1] == ' ') {
             std::size_t end = blanks;
@@ -179,8 +179,8 @@ void HeadBlock::RemoveBlanksBeforeHeadEnd() {
     const std::string& text = buffer_.WholeText();
     std::string out;
     std::size_t copied = 0;
-    for (std::size_t p = HeadText::Find(text, "</HEAD>"); p != HeadText::npos;
-         p = HeadText::Find(text, "</HEAD>", p + 7)) {
+    for (std::size_t p = AsciiText::Find(text, "</HEAD>"); p != AsciiText::npos;
+         p = AsciiText::Find(text, "</HEAD>", p + 7)) {
         std::size_t blanks = p;
         while (blanks > copied && text[blanks - 1] == ' ') {
             --blanks;
@@ -208,12 +208,12 @@ void HeadBlock::SetApartScriptsAndStyles(long headStart, long headEnd) {
     // An element and its end tag must lie wholly before </HEAD>.
     const std::string_view head = std::string_view(text).substr(0, headEnd);
     std::size_t cursor = headStart;
-    std::size_t nextScript = HeadText::Find(head, kScript.open, cursor);
-    std::size_t nextStyle = HeadText::Find(head, kStyle.open, cursor);
+    std::size_t nextScript = AsciiText::Find(head, kScript.open, cursor);
+    std::size_t nextStyle = AsciiText::Find(head, kStyle.open, cursor);
     std::string out;
     std::size_t copied = 0;
     bool changed = false;
-    while (nextScript != HeadText::npos || nextStyle != HeadText::npos) {
+    while (nextScript != AsciiText::npos || nextStyle != AsciiText::npos) {
         const bool script = nextScript < nextStyle;
         const HeadElement& element = script ? kScript : kStyle;
         const std::size_t open = script ? nextScript : nextStyle;
@@ -222,8 +222,8 @@ void HeadBlock::SetApartScriptsAndStyles(long headStart, long headEnd) {
         out += kCRLF;
         copied = open;
         changed = true;
-        const std::size_t close = HeadText::Find(head, element.close, searchPoint);
-        if (close == HeadText::npos) {
+        const std::size_t close = AsciiText::Find(head, element.close, searchPoint);
+        if (close == AsciiText::npos) {
             out.append(text, copied);
             buffer_.SetText(out);
             throw EInvalidHTMLFile(wizard_.activeDocument, element.reason);
@@ -234,11 +234,11 @@ void HeadBlock::SetApartScriptsAndStyles(long headStart, long headEnd) {
         out += kCRLF;
         copied = cursor = close + element.close.size();
         // Searches only move forward, so each needle is scanned once over the head.
-        if (nextScript != HeadText::npos && nextScript < cursor) {
-            nextScript = HeadText::Find(head, kScript.open, cursor);
+        if (nextScript != AsciiText::npos && nextScript < cursor) {
+            nextScript = AsciiText::Find(head, kScript.open, cursor);
         }
-        if (nextStyle != HeadText::npos && nextStyle < cursor) {
-            nextStyle = HeadText::Find(head, kStyle.open, cursor);
+        if (nextStyle != AsciiText::npos && nextStyle < cursor) {
+            nextStyle = AsciiText::Find(head, kStyle.open, cursor);
         }
     }
     if (changed) {
@@ -252,7 +252,7 @@ void HeadBlock::FormatTitleLine(long headStart, long& headEnd) {
     if (title == npos) {
         long headLine = 0;
         while (headLine < buffer_.LineCount() &&
-               !HeadText::Contains(buffer_.GetLine(headLine), "<head>")) {
+               !AsciiText::Contains(buffer_.GetLine(headLine), "<head>")) {
             ++headLine;
         }
         // Every caller has found <head> in the text, so such a line exists.
@@ -291,7 +291,7 @@ void HeadBlock::PositionTitleLine() {
     const long target = buffer_.IndexOfLine("<HEAD>") + 1;
     const long end = buffer_.IndexOfLine("</HEAD>");
     for (long i = target; i < end; ++i) {
-        if (HeadText::Contains(buffer_.GetLine(i), "<TITLE>")) {
+        if (AsciiText::Contains(buffer_.GetLine(i), "<TITLE>")) {
             if (i != target) {
                 std::string line(buffer_.GetLine(i));
                 buffer_.DeleteLine(i);
@@ -314,9 +314,9 @@ void HeadBlock::PositionLines() {
     std::vector<std::string_view> others;
     for (long i = start; i < end; ++i) {
         std::string_view line = buffer_.GetLine(i);
-        if (HeadText::Contains(line, "<META HTTP-EQUIV=\"PICS-LABEL\"")) {
+        if (AsciiText::Contains(line, "<META HTTP-EQUIV=\"PICS-LABEL\"")) {
             pics.push_back(line);
-        } else if (HeadText::Contains(line, "<META")) {
+        } else if (AsciiText::Contains(line, "<META")) {
             metas.push_back(line);
         } else if (!line.empty()) {
             others.push_back(line);
@@ -354,13 +354,13 @@ void HeadBlock::JoinHeadLines() {
     for (long i = join; i < buffer_.LineCount(); ++i) {
         std::string_view line = buffer_.GetLine(i);
         if (i < end) {
-            if (HeadText::Contains(line, "<SCRIPT") || HeadText::Contains(line, "<STYLE")) {
+            if (AsciiText::Contains(line, "<SCRIPT") || AsciiText::Contains(line, "<STYLE")) {
                 outsideElement = false;
             }
-            if (HeadText::Equals(line, "</SCRIPT>") || HeadText::Equals(line, "</STYLE>")) {
+            if (AsciiText::Equals(line, "</SCRIPT>") || AsciiText::Equals(line, "</STYLE>")) {
                 outsideElement = true;
             } else if (outsideElement) {
-                joinText.append(HeadText::Trim(line));
+                joinText.append(AsciiText::Trim(line));
                 if (!joinText.empty() && joinText.back() == '"') {
                     joinText += ' ';
                 }

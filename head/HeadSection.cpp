@@ -1,35 +1,35 @@
 #include "head/HeadSection.h"
 
-#include "app/EInvalidHTMLFile.h"
-#include "app/Wizard.h"
-#include "head/HeadText.h"
+#include "base/AsciiText.h"
+#include "base/Wizard.h"
+#include "head/EInvalidHTMLFile.h"
 
 namespace zendal {
 
 std::size_t HeadSection::Length(std::string_view text, const std::string& fileName) {
-    std::size_t bodyStart = HeadText::Find(text, "<BODY");
-    if (bodyStart == HeadText::npos) {
-        bodyStart = HeadText::Find(text, "<FRAMESET");
+    std::size_t bodyStart = AsciiText::Find(text, "<BODY");
+    if (bodyStart == AsciiText::npos) {
+        bodyStart = AsciiText::Find(text, "<FRAMESET");
     }
-    if (bodyStart == HeadText::npos) {
+    if (bodyStart == AsciiText::npos) {
         throw EInvalidHTMLFile(fileName, "Missing '<BODY> or <FRAMESET>' Tag");
     }
     // The end tag must lie wholly before the body start; being a tag of its own, it cannot
     // overlap it, so starting before it is enough.
-    std::size_t headEnd = HeadText::Find(text.substr(0, bodyStart), "</HEAD>");
-    if (headEnd == HeadText::npos) {
+    std::size_t headEnd = AsciiText::Find(text.substr(0, bodyStart), "</HEAD>");
+    if (headEnd == AsciiText::npos) {
         throw EInvalidHTMLFile(fileName, "Missing '</HEAD>' Tag");
     }
     return headEnd + 7;
 }
 
 std::size_t HeadSection::SearchedLength(std::string_view text) {
-    std::size_t body = HeadText::Find(text, "<BODY");
-    if (body != HeadText::npos) {
+    std::size_t body = AsciiText::Find(text, "<BODY");
+    if (body != AsciiText::npos) {
         return body + 5;
     }
-    std::size_t frameset = HeadText::Find(text, "<FRAMESET");
-    return frameset != HeadText::npos ? frameset + 9 : text.size();
+    std::size_t frameset = AsciiText::Find(text, "<FRAMESET");
+    return frameset != AsciiText::npos ? frameset + 9 : text.size();
 }
 
 void HeadSection::ExtractHeadSection(Wizard& wizard) {

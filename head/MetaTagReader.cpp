@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/EInvalidMetaTag.h"
-#include "app/Wizard.h"
+#include "base/AsciiText.h"
+#include "base/Wizard.h"
+#include "head/EInvalidMetaTag.h"
 #include "head/HeadBlock.h"
-#include "head/HeadText.h"
 #include "head/TagList.h"
 
 namespace zendal {
@@ -22,20 +22,20 @@ std::string Unquote(std::string_view text) {
     if (!text.empty()) {
         text.remove_suffix(1);
     }
-    return std::string(HeadText::Trim(text));
+    return std::string(AsciiText::Trim(text));
 }
 
 }  // namespace
 
 MetaTag MetaTagReader::ParseMetaTag(std::string_view line) {
-    std::string_view s = HeadText::Trim(line);
-    std::size_t meta = HeadText::Find(s, "<META");
-    if (meta == HeadText::npos) {
+    std::string_view s = AsciiText::Trim(line);
+    std::size_t meta = AsciiText::Find(s, "<META");
+    if (meta == AsciiText::npos) {
         throw EInvalidMetaTag(kNotValid);
     }
     // Everything through <META and the one character after it.
     s.remove_prefix(std::min(s.size(), meta + 6));
-    s = HeadText::Trim(s);
+    s = AsciiText::Trim(s);
     std::size_t equals = s.find('=');
     if (equals == 0) {
         throw ZendalError(kNotValid);
@@ -44,23 +44,23 @@ MetaTag MetaTagReader::ParseMetaTag(std::string_view line) {
     if (equals != std::string_view::npos) {
         s.remove_prefix(equals);
     }
-    s = HeadText::Trim(s);
+    s = AsciiText::Trim(s);
     if (!s.empty()) {
         s.remove_prefix(1);
     }
-    s = HeadText::Trim(s);
-    std::size_t content = HeadText::Find(s, "CONTENT");
+    s = AsciiText::Trim(s);
+    std::size_t content = AsciiText::Find(s, "CONTENT");
     if (content == 0) {
         throw EInvalidMetaTag(kNotValid);
     }
     std::string_view name =
-        content == HeadText::npos ? std::string_view() : HeadText::Trim(s.substr(0, content));
+        content == AsciiText::npos ? std::string_view() : AsciiText::Trim(s.substr(0, content));
     std::size_t valueStart = s.find('=');
     valueStart = valueStart == std::string_view::npos ? 0 : valueStart + 1;
     std::string_view value;
     if (s.size() > valueStart + 1) {
         // Up to, not including, the closing '>'.
-        value = HeadText::Trim(s.substr(valueStart, s.size() - valueStart - 1));
+        value = AsciiText::Trim(s.substr(valueStart, s.size() - valueStart - 1));
     }
     return MetaTag{Unquote(name), Unquote(value)};
 }
@@ -77,10 +77,10 @@ void MetaTagReader::ReadTags(int set, TagList& tags) {
         const std::string key = "\"" + std::string(tags.Name(entry)) + "\"";
         for (long i = firstLine; i < endLine; ++i) {
             std::string_view line = buffer.GetLine(i);
-            if (!HeadText::Contains(line, key)) {
+            if (!AsciiText::Contains(line, key)) {
                 continue;
             }
-            if (!HeadText::Contains(line, "<META")) {
+            if (!AsciiText::Contains(line, "<META")) {
                 break;
             }
             MetaTag tag;

@@ -2,16 +2,17 @@
 
 #include <exception>
 
-#include "app/EHostFailure.h"
-#include "app/EInvalidHTMLFile.h"
-#include "app/EInvalidMetaTag.h"
-#include "app/SettingsDefaults.h"
-#include "app/StartUp.h"
-#include "app/Wizard.h"
+#include "base/AsciiText.h"
+#include "base/EHostFailure.h"
+#include "base/SettingsDefaults.h"
+#include "base/StartUp.h"
+#include "base/Wizard.h"
+#include "custom/CustomSchemas.h"
 #include "head/ActiveDocument.h"
+#include "head/EInvalidHTMLFile.h"
+#include "head/EInvalidMetaTag.h"
 #include "head/HeadBlock.h"
 #include "head/HeadSection.h"
-#include "head/HeadText.h"
 #include "head/MetaTagReader.h"
 
 namespace zendal {
@@ -75,7 +76,7 @@ void ReadCommands::SpeedButton2Click() {
     if (!wizard_.messages.AskYesNo(kRefreshQuestion)) {
         return;
     }
-    SettingsDefaults::GetDefaults(wizard_);
+    SettingsDefaults::GetDefaults(wizard_, CustomSchemas::scnameClick);
     std::string fileName;
     try {
         if (wizard_.host == nullptr) {
@@ -117,7 +118,7 @@ bool ReadCommands::Run(const Member& member) {
         wizard_.messages.Error("No File Selected.");
         return false;
     }
-    if (HeadText::Upper(wizard_.activeDocument) == Wizard::kMultipleSelection) {
+    if (AsciiText::Upper(wizard_.activeDocument) == Wizard::kMultipleSelection) {
         wizard_.messages.Error("Cannot Perform Action on Multiple Files.");
         return false;
     }

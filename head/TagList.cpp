@@ -1,7 +1,7 @@
 #include "head/TagList.h"
 
-#include "app/Wizard.h"
-#include "head/HeadText.h"
+#include "base/AsciiText.h"
+#include "base/Wizard.h"
 
 namespace zendal {
 
@@ -52,7 +52,7 @@ std::string_view TagList::Name(int index) const {
 
 int TagList::IndexOfName(std::string_view name) const {
     for (int i = 0; i < Count(); ++i) {
-        if (HeadText::Equals(Name(i), name)) {
+        if (AsciiText::Equals(Name(i), name)) {
             return i;
         }
     }
@@ -80,7 +80,7 @@ void TagList::SetValue(std::string_view name, std::string_view value) {
 }
 
 std::string TagList::CustomName(std::string_view nameCell) {
-    return HeadText::Lower(HeadText::Trim(nameCell));
+    return AsciiText::Lower(AsciiText::Trim(nameCell));
 }
 
 }  // namespace zendal

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ZendalError.h"
+#include "base/ZendalError.h"
 
 namespace zendal {
 

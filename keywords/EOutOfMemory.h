@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ZendalError.h"
+#include "base/ZendalError.h"
 
 namespace zendal {
 

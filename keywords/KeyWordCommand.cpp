@@ -2,10 +2,10 @@
 
 #include <unordered_set>
 
-#include "app/CommaText.h"
-#include "app/IntegerText.h"
-#include "app/Wizard.h"
-#include "app/WordComparison.h"
+#include "base/CommaText.h"
+#include "base/IntegerText.h"
+#include "base/Wizard.h"
+#include "base/WordComparison.h"
 #include "keywords/KeyWordGenerator.h"
 
 namespace zendal {

@@ -11,15 +11,15 @@
 #include <system_error>
 #include <typeinfo>
 
-#include "app/CommaText.h"
-#include "app/DocumentCodec.h"
-#include "app/DocumentFile.h"
-#include "app/EFileCreate.h"
-#include "app/EFileOpen.h"
-#include "app/ENoFile.h"
-#include "app/ESettingsFailure.h"
-#include "app/IntegerText.h"
-#include "app/WordComparison.h"
+#include "base/CommaText.h"
+#include "base/DocumentCodec.h"
+#include "base/DocumentFile.h"
+#include "base/EFileCreate.h"
+#include "base/EFileOpen.h"
+#include "base/ENoFile.h"
+#include "base/ESettingsFailure.h"
+#include "base/IntegerText.h"
+#include "base/WordComparison.h"
 #include "keywords/NoiseWordFile.h"
 #include "keywords/WordCounter.h"
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/HelpPort.h"
-#include "app/MessagePort.h"
-#include "app/SettingsStore.h"
-#include "app/StatusPort.h"
+#include "base/HelpPort.h"
+#include "base/MessagePort.h"
+#include "base/SettingsStore.h"
+#include "base/StatusPort.h"
 #include "keywords/TXMLp.h"
 
 namespace zendal {

@@ -5,9 +5,9 @@
 #include <iterator>
 #include <system_error>
 
-#include "app/AtomicFile.h"
-#include "app/DocumentCodec.h"
-#include "app/EFileOpen.h"
+#include "base/AtomicFile.h"
+#include "base/DocumentCodec.h"
+#include "base/EFileOpen.h"
 
 namespace zendal {
 

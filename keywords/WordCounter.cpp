@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/WordComparison.h"
+#include "base/WordComparison.h"
 
 namespace zendal {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/ZendalError.h"
+#include "base/ZendalError.h"
 
 namespace zendal {
 

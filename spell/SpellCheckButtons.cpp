@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/MessagePort.h"
+#include "base/MessagePort.h"
 #include "spell/SpellEditControl.h"
 #include "spell/TSpellDlg.h"
 

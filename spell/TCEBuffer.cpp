@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/MessagePort.h"
+#include "base/MessagePort.h"
 #include "spell/CodePage437.h"
 #include "spell/SpellEditControl.h"
 

@@ -9,9 +9,9 @@
 #include <stdexcept>
 #include <unordered_map>
 
-#include "app/EFileCreate.h"
-#include "app/EFileOpen.h"
-#include "app/ZendalError.h"
+#include "base/EFileCreate.h"
+#include "base/EFileOpen.h"
+#include "base/ZendalError.h"
 #include "spell/CodePage437.h"
 #include "spell/TDCTFile.h"
 

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/EFileOpen.h"
+#include "base/EFileOpen.h"
 #include "spell/EDictionaryCorrupt.h"
 #include "spell/EDictionaryNotFound.h"
 

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <filesystem>
 
-#include "app/MessagePort.h"
+#include "base/MessagePort.h"
 #include "spell/CodePage437.h"
 #include "spell/EDictionaryInUse.h"
 #include "spell/EDictionaryNotFound.h"

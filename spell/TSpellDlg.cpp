@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/MessagePort.h"
-#include "app/ZendalError.h"
+#include "base/MessagePort.h"
+#include "base/ZendalError.h"
 #include "spell/CodePage437.h"
 #include "spell/HeadlessSpellDialog.h"
 #include "spell/SpellEditControl.h"

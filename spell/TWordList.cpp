@@ -11,8 +11,8 @@
 #include <iterator>
 #include <string>
 
-#include "app/EFileCreate.h"
-#include "app/EFileOpen.h"
+#include "base/EFileCreate.h"
+#include "base/EFileOpen.h"
 #include "spell/CodePage437.h"
 
 namespace zendal {

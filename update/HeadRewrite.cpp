@@ -1,13 +1,13 @@
 #include "update/HeadRewrite.h"
 
-#include "app/EHostFailure.h"
-#include "app/EInvalidHTMLFile.h"
-#include "app/EInvalidMetaTag.h"
-#include "app/ENoFile.h"
-#include "app/Wizard.h"
+#include "base/AsciiText.h"
+#include "base/EHostFailure.h"
+#include "base/ENoFile.h"
+#include "base/Wizard.h"
+#include "head/EInvalidHTMLFile.h"
+#include "head/EInvalidMetaTag.h"
 #include "head/HeadBlock.h"
 #include "head/HeadSection.h"
-#include "head/HeadText.h"
 #include "update/TagGeneration.h"
 
 namespace zendal {
@@ -120,21 +120,21 @@ void HeadRewrite::WriteTitleLine() {
     }
     LineBuffer& buffer = wizard_.htmlrichedit;
     const std::string& text = buffer.WholeText();
-    const std::size_t head = HeadText::Find(text, "<HEAD>");
-    if (head == HeadText::npos) {
+    const std::size_t head = AsciiText::Find(text, "<HEAD>");
+    if (head == AsciiText::npos) {
         return;
     }
-    const std::size_t headEnd = HeadText::Find(text, "</HEAD>", head);
-    if (headEnd == HeadText::npos) {
+    const std::size_t headEnd = AsciiText::Find(text, "</HEAD>", head);
+    if (headEnd == AsciiText::npos) {
         return;
     }
-    const std::size_t open = HeadText::Find(text, "<title>", head);
-    if (open == HeadText::npos || open >= headEnd) {
+    const std::size_t open = AsciiText::Find(text, "<title>", head);
+    if (open == AsciiText::npos || open >= headEnd) {
         return;
     }
     const std::size_t contentStart = open + 7;
-    const std::size_t close = HeadText::Find(text, "</title>", contentStart);
-    if (close == HeadText::npos || close + 8 > headEnd) {
+    const std::size_t close = AsciiText::Find(text, "</title>", contentStart);
+    if (close == AsciiText::npos || close + 8 > headEnd) {
         return;
     }
     buffer.ReplaceRange(static_cast<long>(contentStart), static_cast<long>(close - contentStart),
@@ -144,15 +144,15 @@ void HeadRewrite::WriteTitleLine() {
 void HeadRewrite::WriteMetaTags() {
     LineBuffer& buffer = wizard_.htmlrichedit;
     for (const std::string& line : tags_.generatedMetaList) {
-        const std::size_t content = HeadText::Find(line, "content=");
-        const std::string key = content == HeadText::npos ? line : line.substr(0, content);
+        const std::size_t content = AsciiText::Find(line, "content=");
+        const std::string key = content == AsciiText::npos ? line : line.substr(0, content);
         const long headEnd = buffer.IndexOfLine("</HEAD>");
         if (headEnd == LineBuffer::npos) {
             continue;
         }
         bool replaced = false;
         for (long i = buffer.IndexOfLine("<HEAD>") + 1; i < headEnd; ++i) {
-            if (HeadText::Contains(buffer.GetLine(i), key)) {
+            if (AsciiText::Contains(buffer.GetLine(i), key)) {
                 buffer.PutLine(i, line);
                 replaced = true;
                 break;
@@ -167,8 +167,8 @@ void HeadRewrite::WriteMetaTags() {
 void HeadRewrite::ReplaceHeadSection(const std::string& fileName, std::string documentText) {
     LineBuffer& buffer = wizard_.htmlrichedit;
     const std::string& head = buffer.WholeText();
-    const std::size_t headEnd = HeadText::Find(head, "</HEAD>");
-    if (headEnd == HeadText::npos) {
+    const std::size_t headEnd = AsciiText::Find(head, "</HEAD>");
+    if (headEnd == AsciiText::npos) {
         throw EInvalidHTMLFile(fileName, "Missing '</HEAD>' Tag");
     }
     const std::size_t rest = HeadSection::Length(documentText, fileName);

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/Wizard.h"
-#include "head/HeadText.h"
+#include "base/AsciiText.h"
+#include "base/Wizard.h"
 
 namespace zendal {
 
@@ -66,11 +66,11 @@ std::string TagGeneration::HttpEquivLine(const std::string& name, const std::str
 }
 
 std::string TagGeneration::Trimmed(const std::string& cell) {
-    return std::string(HeadText::Trim(cell));
+    return std::string(AsciiText::Trim(cell));
 }
 
 std::string TagGeneration::CustomName(const std::string& cell) {
-    return Trimmed(HeadText::Lower(cell));
+    return Trimmed(AsciiText::Lower(cell));
 }
 
 void TagGeneration::TabSheet5Enter() {

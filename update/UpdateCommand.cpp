@@ -5,11 +5,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/EFileCreate.h"
-#include "app/EFileOpen.h"
-#include "app/ENoFile.h"
-#include "app/Wizard.h"
-#include "head/HeadText.h"
+#include "base/AsciiText.h"
+#include "base/EFileCreate.h"
+#include "base/EFileOpen.h"
+#include "base/ENoFile.h"
+#include "base/Wizard.h"
 #include "update/HeadRewrite.h"
 #include "update/TagGeneration.h"
 
@@ -34,7 +34,7 @@ std::string UpdateCommand::CannotOpenMessage(const std::string& fileName) const 
     std::string text = "File : " + fileName +
                        " Could Not be Opened\rCheck to Make Sure File Exists and update list "
                        "accordingly.";
-    if (HeadText::Upper(wizard_.activeDocument) == Wizard::kMultipleSelection) {
+    if (AsciiText::Upper(wizard_.activeDocument) == Wizard::kMultipleSelection) {
         text += "\rProcess Will Continue With Next File.";
     }
     return text;

@@ -1,6 +1,6 @@
 #include "analysis/ui/AnalysisPage.h"
 
-#include "app/ui/InfoPanel.h"
+#include "base/ui/InfoPanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

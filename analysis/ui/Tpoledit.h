@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "analysis/RuleBase.h"
-#include "app/HelpPort.h"
+#include "base/HelpPort.h"
 
 class QGridLayout;
 class QLineEdit;

@@ -12,10 +12,10 @@
 #include <QTextBlock>
 
 #include "app/DesktopEntry.h"
-#include "app/DocumentCodec.h"
-#include "app/EHostFailure.h"
-#include "app/MessagePort.h"
-#include "app/ZendalError.h"
+#include "base/DocumentCodec.h"
+#include "base/EHostFailure.h"
+#include "base/MessagePort.h"
+#include "base/ZendalError.h"
 
 namespace zendal {
 

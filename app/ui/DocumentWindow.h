@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "app/FileHost.h"
-#include "app/Host.h"
+#include "base/FileHost.h"
+#include "base/Host.h"
 
 class QAction;
 class QPlainTextEdit;

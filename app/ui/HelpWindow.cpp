@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "app/HomeFolder.h"
+#include "base/HomeFolder.h"
 
 namespace zendal {
 

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "app/HelpPort.h"
+#include "base/HelpPort.h"
 
 class QTextBrowser;
 class QWidget;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ClipboardPort.h"
+#include "base/ClipboardPort.h"
 
 namespace zendal {
 

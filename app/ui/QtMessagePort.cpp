@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "app/DocumentCodec.h"
+#include "base/DocumentCodec.h"
 
 namespace zendal {
 

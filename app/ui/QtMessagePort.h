@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessagePort.h"
+#include "base/MessagePort.h"
 
 class QWidget;
 

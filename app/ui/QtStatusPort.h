@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/StatusPort.h"
-#include "app/ui/BusyCursor.h"
+#include "base/StatusPort.h"
+#include "base/ui/BusyCursor.h"
 
 class QLabel;
 class QStatusBar;

@@ -1,6 +1,6 @@
 #include "app/ui/TForm1.h"
 
-#include "app/ui/InfoPanel.h"
+#include "base/ui/InfoPanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,11 +27,11 @@
 #include "analysis/RuleBaseCommand.h"
 #include "analysis/ui/AnalysisPage.h"
 #include "analysis/ui/Tpoledit.h"
-#include "app/EHostFailure.h"
-#include "app/FieldLists.h"
-#include "app/SettingsDefaults.h"
-#include "app/StartUp.h"
-#include "app/ZendalError.h"
+#include "base/EHostFailure.h"
+#include "base/FieldLists.h"
+#include "base/SettingsDefaults.h"
+#include "base/StartUp.h"
+#include "base/ZendalError.h"
 #include "custom/CustomSchemas.h"
 #include "custom/ui/CustomPage.h"
 #include "keywords/KeyWordCommand.h"
@@ -729,7 +729,7 @@ void TForm1::FormCreate() {
     try {
         setWindowTitle(Q(StartUp::Caption(wizard_)));
         CustomSchemas::FillSchemaList(wizard_);
-        SettingsDefaults::GetDefaults(wizard_);
+        SettingsDefaults::GetDefaults(wizard_, CustomSchemas::scnameClick);
         FieldsToControls();
         ShowPage(TabSheet1);
         // The start-up read handles the document's failures itself.

@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "analysis/MetaTagAnalysis.h"
-#include "app/Wizard.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/QtClipboardPort.h"
 #include "app/ui/QtMessagePort.h"
 #include "app/ui/QtStatusPort.h"
+#include "base/Wizard.h"
 #include "custom/ui/MetaGrid.h"
 #include "head/ReadCommands.h"
 #include "spell/ui/QtSpellChecker.h"

@@ -7,13 +7,13 @@
 #include <memory>
 
 #include "analysis/ui/Tpoledit.h"
-#include "app/HomeFolder.h"
-#include "app/IniSettingsStore.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/FirstExposure.h"
 #include "app/ui/TAboutBox.h"
 #include "app/ui/TForm1.h"
 #include "app/ui/TSplashForm.h"
+#include "base/HomeFolder.h"
+#include "base/IniSettingsStore.h"
 
 using namespace zendal;
 

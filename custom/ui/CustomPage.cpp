@@ -1,6 +1,6 @@
 #include "custom/ui/CustomPage.h"
 
-#include "app/ui/InfoPanel.h"
+#include "base/ui/InfoPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,8 +12,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/Wizard.h"
-#include "app/ZendalError.h"
+#include "base/Wizard.h"
+#include "base/ZendalError.h"
 #include "custom/CustomSchemas.h"
 #include "custom/ui/CustomGridModel.h"
 #include "custom/ui/MetaGrid.h"

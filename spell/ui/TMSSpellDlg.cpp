@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "app/HelpPort.h"
+#include "base/HelpPort.h"
 #include "spell/TSpellDlg.h"
 #include "spell/ui/TEnterEdit.h"
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/ui/BusyCursor.h"
+#include "base/ui/BusyCursor.h"
 #include "spell/SpellDialogPort.h"
 
 class QLabel;

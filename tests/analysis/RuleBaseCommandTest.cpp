@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "analysis/RuleBase.h"
-#include "app/ESettingsFailure.h"
-#include "app/SettingsDefaults.h"
-#include "app/Wizard.h"
+#include "base/ESettingsFailure.h"
+#include "base/SettingsDefaults.h"
+#include "base/Wizard.h"
 #include "support/MemorySettingsStore.h"
 #include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"

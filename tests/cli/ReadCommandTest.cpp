@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/Wizard.h"
+#include "base/Wizard.h"
 #include "cli/FieldOptions.h"
 #include "cli/JsonString.h"
 #include "cli/UsageError.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
-#include "app/IniSettingsStore.h"
-#include "app/SettingsDefaults.h"
+#include "base/IniSettingsStore.h"
+#include "base/SettingsDefaults.h"
 #include "support/TestSupport.h"
 
 using zendal::test::ReadFile;

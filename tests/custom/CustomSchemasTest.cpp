@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/IniSettingsStore.h"
-#include "app/SettingsDefaults.h"
-#include "app/Wizard.h"
+#include "base/IniSettingsStore.h"
+#include "base/SettingsDefaults.h"
+#include "base/Wizard.h"
 #include "custom/CustomGrid.h"
 #include "custom/CustomSchemas.h"
 #include "custom/ESchemaFile.h"
@@ -222,16 +222,17 @@ TEST_F(CustomSchemasTest, TheStoredSchemaIsLoadedWithTheSettings) {
     home.Write("schemas/dc.zds", "2,2\r\n0,1,dc.title\r\n");
     IniSettingsStore store(wizard.programFolder);
     wizard.settings = &store;
-    SettingsDefaults::GetDefaults(wizard);  // no value schema: the grid stays
+    SettingsDefaults::GetDefaults(wizard,
+                                  CustomSchemas::scnameClick);  // no value schema: the grid stays
     EXPECT_EQ(wizard.fields.grid1, std::vector<CustomRow>(4));
 
     store.WriteString(SettingsDefaults::kKey, "schema", "dc");
-    SettingsDefaults::GetDefaults(wizard);
+    SettingsDefaults::GetDefaults(wizard, CustomSchemas::scnameClick);
     EXPECT_EQ(wizard.schemaName, "dc");
     EXPECT_EQ(wizard.fields.grid1, (std::vector<CustomRow>{{"dc.title", ""}}));
 
     store.WriteString(SettingsDefaults::kKey, "schema", "gone");
-    EXPECT_THROW(SettingsDefaults::GetDefaults(wizard), ESchemaFile);
+    EXPECT_THROW(SettingsDefaults::GetDefaults(wizard, CustomSchemas::scnameClick), ESchemaFile);
 }
 
 TEST(CustomGrid, ProtectNameRefusesOnlyTheNameColumn) {

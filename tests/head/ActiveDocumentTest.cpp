@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Wizard.h"
+#include "base/Wizard.h"
 #include "support/MemoryHost.h"
 #include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/WizardFields.h"
+#include "base/WizardFields.h"
 
 namespace zendal::test {
 

@@ -2,12 +2,12 @@
 
 #include <random>
 
-#include "app/EInvalidHTMLFile.h"
-#include "app/EInvalidMetaTag.h"
+#include "base/AsciiText.h"
+#include "head/EInvalidHTMLFile.h"
+#include "head/EInvalidMetaTag.h"
 #include "head/HeadBlock.h"
 #include "head/HeadHarness.h"
 #include "head/HeadSection.h"
-#include "head/HeadText.h"
 #include "head/ReferenceHeadBlock.h"
 #include "support/TestSupport.h"
 
@@ -272,8 +272,8 @@ TEST(HeadBlock, OnePassRulesMatchTheRulesAsWrittenOnRandomHeads) {
 // The script start tags of a text, in order.
 Lines ScriptTags(std::string_view text) {
     Lines tags;
-    for (std::size_t at = HeadText::Find(text, "<script"); at != HeadText::npos;
-         at = HeadText::Find(text, "<script", at + 1)) {
+    for (std::size_t at = AsciiText::Find(text, "<script"); at != AsciiText::npos;
+         at = AsciiText::Find(text, "<script", at + 1)) {
         tags.emplace_back(text.substr(at, text.find('>', at) - at));
     }
     return tags;
@@ -282,7 +282,7 @@ Lines ScriptTags(std::string_view text) {
 int PicsLines(const LineBuffer& buffer) {
     int count = 0;
     for (long i = 0; i < buffer.LineCount(); ++i) {
-        count += HeadText::Contains(buffer.GetLine(i), "<META HTTP-EQUIV=\"PICS-LABEL\"");
+        count += AsciiText::Contains(buffer.GetLine(i), "<META HTTP-EQUIV=\"PICS-LABEL\"");
     }
     return count;
 }

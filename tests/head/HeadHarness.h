@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Wizard.h"
+#include "base/Wizard.h"
 #include "support/MemoryHost.h"
 #include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"

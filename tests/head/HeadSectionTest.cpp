@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/EInvalidHTMLFile.h"
+#include "head/EInvalidHTMLFile.h"
 #include "head/HeadHarness.h"
 #include "head/HeadSection.h"
 

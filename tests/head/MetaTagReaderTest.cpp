@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/EInvalidMetaTag.h"
+#include "head/EInvalidMetaTag.h"
 #include "head/FieldsText.h"
 #include "head/HeadBlock.h"
 #include "head/HeadHarness.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/IniSettingsStore.h"
-#include "app/StartUp.h"
+#include "base/IniSettingsStore.h"
+#include "base/StartUp.h"
 #include "head/FieldsText.h"
 #include "head/HeadHarness.h"
 #include "head/ReadCommands.h"

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "app/EInvalidHTMLFile.h"
-#include "app/Wizard.h"
+#include "base/AsciiText.h"
+#include "base/Wizard.h"
+#include "head/EInvalidHTMLFile.h"
 #include "head/HeadBlock.h"
-#include "head/HeadText.h"
 
 namespace zendal::test {
 
@@ -25,8 +25,8 @@ long FindBetween(const LineBuffer& buffer, const char* needle, long from, long t
 // Repeats: find the pattern (case ignored), apply the change at the first place.
 template <typename Change>
 void RepeatWhileFound(std::string& text, const std::string& pattern, Change change) {
-    for (std::size_t at = HeadText::Find(text, pattern); at != std::string::npos;
-         at = HeadText::Find(text, pattern)) {
+    for (std::size_t at = AsciiText::Find(text, pattern); at != std::string::npos;
+         at = AsciiText::Find(text, pattern)) {
         change(at);
     }
 }
@@ -47,7 +47,7 @@ void ReferenceHeadBlock::SetUpHeadBlock(long& start, long& end) {
     LineBuffer& buffer = wizard_.htmlrichedit;
     const std::string& file = wizard_.activeDocument;
     for (;;) {
-        std::size_t at = HeadText::Upper(buffer.WholeText()).find(" </HEAD>");
+        std::size_t at = AsciiText::Upper(buffer.WholeText()).find(" </HEAD>");
         if (at == std::string::npos) {
             break;
         }
@@ -120,7 +120,7 @@ void ReferenceHeadBlock::PositionLines() {
     while (start < buffer.IndexOfLine("</head>")) {
         std::string line(buffer.GetLine(start));
         buffer.DeleteLine(start);
-        std::string upper = HeadText::Upper(line);
+        std::string upper = AsciiText::Upper(line);
         if (upper.find("<META HTTP-EQUIV=\"PICS-LABEL\"") != std::string::npos) {
             pics.push_back(line);
         } else if (upper.find("<META") != std::string::npos) {
@@ -154,7 +154,7 @@ void ReferenceHeadBlock::SetUpMetaLines() {
     std::string joinText;
     bool outside = true;
     for (long i = join; i < endLine; ++i) {
-        std::string upper = HeadText::Upper(buffer.GetLine(i));
+        std::string upper = AsciiText::Upper(buffer.GetLine(i));
         if (upper.find("<SCRIPT") != std::string::npos ||
             upper.find("<STYLE") != std::string::npos) {
             outside = false;
@@ -162,7 +162,7 @@ void ReferenceHeadBlock::SetUpMetaLines() {
         if (upper == "</SCRIPT>" || upper == "</STYLE>") {
             outside = true;
         } else if (outside) {
-            joinText += std::string(HeadText::Trim(buffer.GetLine(i)));
+            joinText += std::string(AsciiText::Trim(buffer.GetLine(i)));
             if (!joinText.empty() && joinText.back() == '"') {
                 joinText += ' ';
             }

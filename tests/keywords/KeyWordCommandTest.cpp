@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Wizard.h"
+#include "base/Wizard.h"
 #include "keywords/KeyWordGenerator.h"
 #include "support/MemorySettingsStore.h"
 #include "support/RecordingStatusPort.h"

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/IntegerText.h"
+#include "base/IntegerText.h"
 #include "keywords/NoiseWordFile.h"
 #include "support/MemorySettingsStore.h"
 #include "support/RecordingStatusPort.h"

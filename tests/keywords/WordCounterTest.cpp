@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/WordComparison.h"
+#include "base/WordComparison.h"
 
 namespace zendal {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/EHostFailure.h"
-#include "app/Host.h"
+#include "base/EHostFailure.h"
+#include "base/Host.h"
 
 namespace zendal::test {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "app/ESettingsFailure.h"
-#include "app/SettingsStore.h"
+#include "base/ESettingsFailure.h"
+#include "base/SettingsStore.h"
 
 namespace zendal::test {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/StatusPort.h"
+#include "base/StatusPort.h"
 
 namespace zendal::test {
 

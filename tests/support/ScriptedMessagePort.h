@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessagePort.h"
+#include "base/MessagePort.h"
 
 namespace zendal::test {
 

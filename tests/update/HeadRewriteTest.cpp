@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "app/EInvalidHTMLFile.h"
-#include "app/ENoFile.h"
-#include "app/Wizard.h"
+#include "base/ENoFile.h"
+#include "base/Wizard.h"
+#include "head/EInvalidHTMLFile.h"
 #include "support/MemoryHost.h"
 #include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ClipboardPort.h"
-#include "app/Wizard.h"
+#include "base/ClipboardPort.h"
+#include "base/Wizard.h"
 #include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/EFileCreate.h"
-#include "app/EFileOpen.h"
-#include "app/Wizard.h"
+#include "base/EFileCreate.h"
+#include "base/EFileOpen.h"
+#include "base/Wizard.h"
 #include "support/MemoryHost.h"
 #include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"

@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/EHostFailure.h"
 #include "app/ui/DocumentWindow.h"
+#include "base/EHostFailure.h"
 #include "support/ScriptedMessagePort.h"
 
 using zendal::DocumentWindow;

@@ -16,10 +16,10 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "app/IniSettingsStore.h"
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/TForm1.h"
+#include "base/IniSettingsStore.h"
 #include "spell/SpellCheckButtons.h"
 #include "support/MemoryHost.h"
 #include "support/MemorySettingsStore.h"

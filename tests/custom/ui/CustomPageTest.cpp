@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "app/Wizard.h"
+#include "base/Wizard.h"
 #include "custom/ui/CustomGridModel.h"
 #include "custom/ui/CustomPage.h"
 #include "custom/ui/MetaGrid.h"

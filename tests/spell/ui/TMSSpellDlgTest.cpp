@@ -9,8 +9,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/HelpPort.h"
 #include "app/ui/TForm1.h"
+#include "base/HelpPort.h"
 #include "spell/TDCTCompiler.h"
 #include "spell/ui/QtSpellChecker.h"
 #include "spell/ui/TEnterEdit.h"

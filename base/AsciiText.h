@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zendal {
+
+// Text helpers over bytes with the case of the ASCII letters a to z ignored: the head algorithms
+// find tags by such a search. Trimming removes characters with codes 0 to 32.
+class AsciiText {
+  public:
+    static constexpr std::size_t npos = std::string_view::npos;
+
+    static char UpperAscii(char c) {
+        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+    }
+    static char LowerAscii(char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    }
+    static std::string Upper(std::string_view text);
+    static std::string Lower(std::string_view text);
+
+    static bool Equals(std::string_view a, std::string_view b);
+    // First occurrence of needle at or after from, case ignored; npos if none.
+    static std::size_t Find(std::string_view text, std::string_view needle, std::size_t from = 0);
+    static bool Contains(std::string_view text, std::string_view needle) {
+        return Find(text, needle) != npos;
+    }
+
+    static bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 32; }
+    static std::string_view Trim(std::string_view text);
+};
+
+}  // namespace zendal
