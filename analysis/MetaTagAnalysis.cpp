@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "base/AsciiText.h"
 #include "base/CommaText.h"
 #include "base/IntegerText.h"
 #include "base/LineBuffer.h"
@@ -26,51 +27,10 @@ long CharacterCount(std::string_view text) {
         std::count_if(crlf.begin(), crlf.end(), [](char c) { return !IsContinuationByte(c); }));
 }
 
-std::string AsciiUpper(std::string_view word) {
-    std::string upper(word);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 32);
-        }
-    }
-    return upper;
-}
-
-std::string Trim(std::string_view text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    std::size_t b = 0;
-    std::size_t e = text.size();
-    while (b < e && blank(text[b])) {
-        ++b;
-    }
-    while (e > b && blank(text[e - 1])) {
-        --e;
-    }
-    return std::string(text.substr(b, e - b));
-}
-
 bool IsWordChar(char c) {
     auto u = static_cast<unsigned char>(c);
     return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' ||
            u >= 0x80;
-}
-
-std::size_t FindIgnoringCase(std::string_view text, std::string_view needle, std::size_t from) {
-    std::string foldedNeedle = WordComparison::FoldCase(needle);
-    for (std::size_t i = from; i + foldedNeedle.size() <= text.size(); ++i) {
-        bool equal = true;
-        for (std::size_t k = 0; k < foldedNeedle.size() && equal; ++k) {
-            char c = text[i + k];
-            if (c >= 'A' && c <= 'Z') {
-                c = static_cast<char>(c + 32);
-            }
-            equal = c == foldedNeedle[k];
-        }
-        if (equal) {
-            return i;
-        }
-    }
-    return std::string_view::npos;
 }
 
 bool IsSkippedWord(const std::string& word) {
@@ -158,7 +118,7 @@ std::vector<MetaTagAnalysis::KeyWord> MetaTagAnalysis::CheckRepetition(int repet
     // Positions of each word, grouped by its spelling with a to z upper-cased.
     std::unordered_map<std::string, std::vector<std::size_t>> positionsByUpper;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        positionsByUpper[AsciiUpper(words[i])].push_back(i);
+        positionsByUpper[AsciiText::Upper(words[i])].push_back(i);
     }
     std::vector<KeyWord> distinct;
     std::unordered_map<std::string, std::size_t> seen;  // sort key -> index in distinct
@@ -171,7 +131,7 @@ std::vector<MetaTagAnalysis::KeyWord> MetaTagAnalysis::CheckRepetition(int repet
         if (i + 1 == words.size()) {
             continue;
         }
-        const std::vector<std::size_t>& same = positionsByUpper[AsciiUpper(words[i])];
+        const std::vector<std::size_t>& same = positionsByUpper[AsciiText::Upper(words[i])];
         distinct.back().count += same.end() - std::upper_bound(same.begin(), same.end(), i);
         if (distinct.back().count > repetitionLimit) {
             repeated = true;
@@ -251,7 +211,7 @@ void MetaTagAnalysis::CheckBody(const std::vector<KeyWord>& keyWords) {
             continue;
         }
         long hits = CountHits(prepared, before, after, keyWord.word);
-        Append(Trim(keyWord.word) + " - " + std::to_string(hits) + " ");
+        Append(std::string(AsciiText::Trim(keyWord.word)) + " - " + std::to_string(hits) + " ");
     }
     AppendLines({"", "", "[Information]", "",
                  "These checks were formulated based on the latest rules put forth by the search "
@@ -263,14 +223,14 @@ void MetaTagAnalysis::CheckBody(const std::vector<KeyWord>& keyWords) {
 MetaTagAnalysis::BodyRange MetaTagAnalysis::FindBodyRange(std::string_view text,
                                                           long bodyCheckCount) {
     BodyRange range;
-    std::size_t bodyTag = FindIgnoringCase(text, "<body", 0);
+    std::size_t bodyTag = AsciiText::Find(text, "<body", 0);
     if (bodyTag != std::string_view::npos) {
         range.start = bodyTag + 5;
     } else {
-        std::size_t headEnd = FindIgnoringCase(text, "</head>", 0);
+        std::size_t headEnd = AsciiText::Find(text, "</head>", 0);
         range.start = headEnd == std::string_view::npos ? 0 : headEnd + 7;
     }
-    std::size_t bodyEnd = FindIgnoringCase(text, "</body>", range.start);
+    std::size_t bodyEnd = AsciiText::Find(text, "</body>", range.start);
     std::size_t end = bodyEnd == std::string_view::npos ? text.size() : bodyEnd;
     // At most bodyCheckCount characters, never cutting a character in two.
     std::size_t q = range.start;

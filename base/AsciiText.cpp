@@ -65,6 +65,23 @@ std::size_t AsciiText::Find(std::string_view text, std::string_view needle, std:
     return npos;
 }
 
+bool AsciiText::IsAscii(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string_view AsciiText::TrimAny(std::string_view text, std::string_view set) {
+    const std::size_t first = text.find_first_not_of(set);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(set) - first + 1);
+}
+
 std::string_view AsciiText::Trim(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();

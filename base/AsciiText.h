@@ -6,8 +6,8 @@
 
 namespace zendal {
 
-// Text helpers over bytes with the case of the ASCII letters a to z ignored: the head algorithms
-// find tags by such a search. Trimming removes characters with codes 0 to 32.
+// The one home of the byte-wise text helpers: letter case of the ASCII letters A to Z only, the
+// search with that case ignored (the head algorithms find tags so), and trimming.
 class AsciiText {
   public:
     static constexpr std::size_t npos = std::string_view::npos;
@@ -28,8 +28,14 @@ class AsciiText {
         return Find(text, needle) != npos;
     }
 
+    // Whether every byte is below 0x80.
+    static bool IsAscii(std::string_view text);
+
+    // Trimming removes characters with codes 0 to 32 from both ends.
     static bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 32; }
     static std::string_view Trim(std::string_view text);
+    // Removes the characters of the set from both ends.
+    static std::string_view TrimAny(std::string_view text, std::string_view set);
 };
 
 }  // namespace zendal

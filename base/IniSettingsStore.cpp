@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/AsciiText.h"
 #include "base/AtomicFile.h"
 #include "base/ESettingsFailure.h"
 #include "base/ZendalError.h"
@@ -12,13 +13,9 @@ namespace zendal {
 
 namespace {
 
+// The blanks around names, values and group headers; other control characters count as text.
 std::string_view Trim(std::string_view text) {
-    const char* blanks = " \t\r";
-    std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+    return AsciiText::TrimAny(text, " \t\r");
 }
 
 // Whether the file holds exactly these bytes: a save that would change nothing is skipped, which
@@ -43,13 +40,7 @@ std::string Folded(std::string_view text, bool isKey) {
             text.remove_prefix(1);
         }
     }
-    std::string folded(text);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
-    }
-    return folded;
+    return AsciiText::Lower(text);
 }
 
 bool IsControl(char c) {

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string_view>
 
+#include "base/AsciiText.h"
+
 namespace zendal {
 
 namespace {
@@ -35,15 +37,6 @@ icu::UnicodeString FromUtf8(std::string_view text) {
     return icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), text.size()));
 }
 
-bool IsAscii(std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 int WordComparison::Compare(std::string_view a, std::string_view b) {
@@ -63,14 +56,8 @@ std::string WordComparison::SortKey(std::string_view word) {
 }
 
 std::string WordComparison::FoldCase(std::string_view text) {
-    if (IsAscii(text)) {
-        std::string folded(text);
-        for (char& c : folded) {
-            if (c >= 'A' && c <= 'Z') {
-                c = static_cast<char>(c + 32);
-            }
-        }
-        return folded;
+    if (AsciiText::IsAscii(text)) {
+        return AsciiText::Lower(text);
     }
     std::string folded;
     FromUtf8(text).foldCase().toUTF8String(folded);

@@ -11,6 +11,7 @@
 #include <system_error>
 #include <typeinfo>
 
+#include "base/AsciiText.h"
 #include "base/CommaText.h"
 #include "base/DocumentCodec.h"
 #include "base/DocumentFile.h"
@@ -26,38 +27,6 @@
 namespace zendal {
 
 namespace {
-
-char AsciiUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
-
-std::string AsciiUpper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        c = AsciiUpper(c);
-    }
-    return upper;
-}
-
-// The first occurrence of an upper-case ASCII needle at or after from, letter case ignored.
-std::size_t FindIgnoringCase(std::string_view text, std::string_view needle, std::size_t from) {
-    if (needle.size() > text.size()) {
-        return std::string_view::npos;
-    }
-    for (std::size_t i = from; i + needle.size() <= text.size(); ++i) {
-        if (AsciiUpper(text[i]) != needle[0]) {
-            continue;
-        }
-        std::size_t k = 1;
-        while (k < needle.size() && AsciiUpper(text[i + k]) == needle[k]) {
-            ++k;
-        }
-        if (k == needle.size()) {
-            return i;
-        }
-    }
-    return std::string_view::npos;
-}
 
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -196,17 +165,17 @@ std::string KeyWordGenerator::BodySpan(const std::string& fileName) {
         messages_.Error("ERROR: Cannot Load Active File: " + fileName + "\r\n" + unread.Message());
         return {};
     }
-    std::size_t start = FindIgnoringCase(text, "<BODY", 0);
+    std::size_t start = AsciiText::Find(text, "<BODY", 0);
     if (start == std::string::npos) {
-        start = FindIgnoringCase(text, "<FRAMESET", 0);
+        start = AsciiText::Find(text, "<FRAMESET", 0);
     }
     if (start == std::string::npos) {
         messages_.Failure(kNoBody);
         return {};
     }
-    std::size_t end = FindIgnoringCase(text, "</BODY>", start);
+    std::size_t end = AsciiText::Find(text, "</BODY>", start);
     if (end == std::string::npos) {
-        end = FindIgnoringCase(text, "</FRAMESET>", start);
+        end = AsciiText::Find(text, "</FRAMESET>", start);
     }
     if (end == std::string::npos) {
         return {};
@@ -248,7 +217,7 @@ std::string KeyWordGenerator::ExtractText(std::string_view body) {
 void KeyWordGenerator::ParserBeginElement(TXMLp&, const std::string&) {}
 
 void KeyWordGenerator::ParserEndElement(TXMLp& sender, const std::string& name) {
-    if (AsciiUpper(name) == "BODY") {
+    if (AsciiText::Equals(name, "BODY")) {
         sender.EndOfInput(true);
     }
 }

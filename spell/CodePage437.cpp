@@ -156,13 +156,6 @@ char CodePage437::Upper(char c) {
     return c;
 }
 
-std::string CodePage437::LowerAZ(std::string text) {
-    for (char& c : text) {
-        c = LowerAZ(c);
-    }
-    return text;
-}
-
 std::string CodePage437::Upper(std::string text) {
     for (char& c : text) {
         c = Upper(c);

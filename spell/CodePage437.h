@@ -14,12 +14,10 @@ class CodePage437 {
     // Whether every character of the UTF-8 text has a code page 437 byte.
     static bool CanEncode(const std::string& utf8);
 
-    // Letter case of code page 437 bytes. LowerAZ changes only A to Z; Upper changes a to z and
-    // the accented letters that the dictionary's case table knows (ù has no entry and stays).
-    static char LowerAZ(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-    static char UpperAZ(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+    // Letter case of code page 437 bytes: Upper changes a to z and the accented letters that
+    // the dictionary's case table knows (ù has no entry and stays). Only A to Z are ever turned
+    // to lower case (AsciiText::Lower).
     static char Upper(char c);
-    static std::string LowerAZ(std::string text);
     static std::string Upper(std::string text);
 };
 

@@ -1,5 +1,6 @@
 #include "spell/LetterCase.h"
 
+#include "base/AsciiText.h"
 #include "spell/CodePage437.h"
 
 namespace zendal {
@@ -14,7 +15,7 @@ std::string LetterCase::Adjust(const std::string& entry, const std::string& mode
     if (CodePage437::Upper(telling) == telling) {
         return CodePage437::Upper(entry);
     }
-    std::string adjusted = CodePage437::LowerAZ(entry);
+    std::string adjusted = AsciiText::Lower(entry);
     if (!adjusted.empty() && CodePage437::Upper(model[0]) == model[0]) {
         adjusted[0] = CodePage437::Upper(adjusted[0]);
     }

@@ -1,6 +1,6 @@
 #include "spell/PhoneticCode.h"
 
-#include "spell/CodePage437.h"
+#include "base/AsciiText.h"
 
 namespace zendal {
 
@@ -56,7 +56,7 @@ void PhoneticCode::Append(char c) {
     if (code_.size() >= kLength) {
         return;  // later characters never change the first four
     }
-    char upper = CodePage437::UpperAZ(c);
+    char upper = AsciiText::UpperAscii(c);
     if (code_.empty()) {
         code_ += upper;
         return;

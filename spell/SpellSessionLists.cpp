@@ -1,5 +1,6 @@
 #include "spell/SpellSessionLists.h"
 
+#include "base/AsciiText.h"
 #include "spell/CodePage437.h"
 
 namespace zendal {
@@ -27,7 +28,7 @@ std::string SpellSessionLists::Key(const std::string& word) {
 
 void SpellSessionLists::IgnoreAll(const std::string& word) {
     if (ignoredKeys_.insert(Key(word)).second) {
-        ignored_.push_back(CodePage437::ToUtf8(CodePage437::LowerAZ(CodePage437::FromUtf8(word))));
+        ignored_.push_back(CodePage437::ToUtf8(AsciiText::Lower(CodePage437::FromUtf8(word))));
     }
 }
 

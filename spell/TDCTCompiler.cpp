@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "base/AsciiText.h"
 #include "base/EFileCreate.h"
 #include "base/EFileOpen.h"
 #include "base/ZendalError.h"
@@ -100,7 +101,7 @@ std::string TDCTCompiler::Compile(const std::vector<std::string>& words) {
     std::vector<std::string> letters;
     letters.reserve(words.size());
     for (const std::string& word : words) {
-        std::string oem = CodePage437::LowerAZ(CodePage437::FromUtf8(word));
+        std::string oem = AsciiText::Lower(CodePage437::FromUtf8(word));
         if (oem.empty() || (options_.dropPossessives && oem.ends_with("'s"))) {
             continue;
         }

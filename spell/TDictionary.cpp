@@ -4,6 +4,7 @@
 #include <atomic>
 #include <filesystem>
 
+#include "base/AsciiText.h"
 #include "base/MessagePort.h"
 #include "spell/CodePage437.h"
 #include "spell/EDictionaryInUse.h"
@@ -17,7 +18,7 @@ namespace {
 std::atomic<bool> dictionaryExists{false};
 
 bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-    return CodePage437::LowerAZ(a) == CodePage437::LowerAZ(b);
+    return AsciiText::Equals(a, b);
 }
 
 std::uintmax_t FileSizeOrZero(const std::string& path) {
@@ -29,7 +30,7 @@ std::uintmax_t FileSizeOrZero(const std::string& path) {
 // The form in which the word test looks a word up: cut to 50 characters, A to Z lower-cased,
 // a trailing 's removed.
 std::string LookupForm(const std::string& oem) {
-    std::string word = CodePage437::LowerAZ(oem.substr(0, TDictionary::kMaxWordLength));
+    std::string word = AsciiText::Lower(oem.substr(0, TDictionary::kMaxWordLength));
     if (word.ends_with("'s")) {
         word.resize(word.size() - 2);
     }

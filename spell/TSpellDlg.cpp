@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/AsciiText.h"
 #include "base/MessagePort.h"
 #include "base/ZendalError.h"
 #include "spell/CodePage437.h"
@@ -31,7 +32,7 @@ bool IsFile(const std::string& path) {
 }
 
 std::string Lower(const std::string& word) {
-    return CodePage437::ToUtf8(CodePage437::LowerAZ(CodePage437::FromUtf8(word)));
+    return CodePage437::ToUtf8(AsciiText::Lower(CodePage437::FromUtf8(word)));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "base/AsciiText.h"
 #include "spell/CodePage437.h"
 #include "spell/EDictionaryCorrupt.h"
 #include "spell/LetterCase.h"
@@ -99,7 +100,7 @@ void TSuggestionEngine::CandidateWalk(TSuggestList& list, const TDCTFile& file,
     }
     const std::size_t shortest = word.size() > 2 ? word.size() - 2 : 0;
     const std::size_t longest = word.size() + 2;
-    const char first = CodePage437::LowerAZ(word[0]);
+    const char first = AsciiText::LowerAscii(word[0]);
 
     std::uint32_t root = file.FindSibling(1, first);
     if (root == 0) {
@@ -166,7 +167,7 @@ std::vector<std::string> TSuggestionEngine::Suggest(const std::string& word, int
     const std::size_t n = ClampCount(count);
     const std::string model = CodePage437::FromUtf8(word);
     const std::string w =
-        CodePage437::LowerAZ(model.substr(0, std::min(model.size(), TDCTFile::kMaxWordLength)));
+        AsciiText::Lower(model.substr(0, std::min(model.size(), TDCTFile::kMaxWordLength)));
     if (w.empty() || n == 0) {
         return {};
     }
@@ -175,7 +176,7 @@ std::vector<std::string> TSuggestionEngine::Suggest(const std::string& word, int
     if (result.size() < n) {
         TSuggestList ranked(n - result.size());
         std::string target = PhoneticCode::Of(w, true);
-        target[0] = CodePage437::UpperAZ(w[0]);
+        target[0] = AsciiText::UpperAscii(w[0]);
         for (const auto& file : dictionary_.DictionaryFiles()) {
             CandidateWalk(ranked, *file, w, target);
         }
@@ -197,7 +198,7 @@ std::vector<std::string> TSuggestionEngine::Suggest(const std::string& word, int
 
 void TSuggestionEngine::Complete(const TDCTFile& file, const std::string& typed, std::size_t count,
                                  std::vector<std::string>& result) const {
-    const std::string key = CodePage437::LowerAZ(typed);
+    const std::string key = AsciiText::Lower(typed);
     std::uint32_t list = 1;
     for (std::size_t i = 0; i < key.size(); ++i) {
         std::uint32_t found = file.FindSibling(list, key[i]);

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 
+#include "base/AsciiText.h"
 #include "base/EFileCreate.h"
 #include "base/EFileOpen.h"
 #include "spell/CodePage437.h"
@@ -50,7 +51,7 @@ TWordList::~TWordList() = default;
 std::string TWordList::SortKey(const std::string& word) const {
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(CodePage437::ToUtf8(word));
     if (collator_->handle == nullptr) {
-        return CodePage437::LowerAZ(word);
+        return AsciiText::Lower(word);
     }
     std::string key(64, '\0');
     for (;;) {

@@ -1,6 +1,7 @@
 // The compiler: every word of the list and nothing else, a shared-suffix graph, sorted siblings.
 #include <gtest/gtest.h>
 
+#include "base/AsciiText.h"
 #include "spell/CodePage437.h"
 #include "spell/TDCTCompiler.h"
 #include "spell/TDCTFile.h"
@@ -28,7 +29,7 @@ TEST(TDCTCompiler, HoldsEveryWordAndNothingElse) {
     TempDir dir;
     TDCTFile file(CompileDictionary(dir, FixtureWords()).string());
     for (const std::string& word : FixtureWords()) {
-        std::string oem = CodePage437::LowerAZ(CodePage437::FromUtf8(word));
+        std::string oem = AsciiText::Lower(CodePage437::FromUtf8(word));
         SCOPED_TRACE(word);
         EXPECT_EQ(file.FindWord(oem), !oem.ends_with("'s"));
     }
