@@ -1,9 +1,5 @@
 #include "spell/TWordList.h"
 
-#include <unicode/ucol.h>
-#include <unicode/uloc.h>
-#include <unicode/unistr.h>
-
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
@@ -11,59 +7,18 @@
 #include <iterator>
 #include <string>
 
-#include "base/AsciiText.h"
 #include "base/EFileCreate.h"
 #include "base/EFileOpen.h"
+#include "base/WordComparison.h"
 #include "spell/CodePage437.h"
 
 namespace zendal {
 
-struct TWordList::Collator {
-    UCollator* handle = nullptr;
-    Collator() {
-        UErrorCode status = U_ZERO_ERROR;
-        // The C locale (ICU's en_US_POSIX) orders by code point, capitals apart; it states no
-        // preference, so the root order serves it.
-        std::string locale = uloc_getDefault();
-        if (locale == "en_US_POSIX" || locale == "c" || locale == "C") {
-            locale.clear();
-        }
-        handle = ucol_open(locale.c_str(), &status);
-        if (U_FAILURE(status)) {
-            status = U_ZERO_ERROR;
-            handle = ucol_open("", &status);
-        }
-        if (handle != nullptr) {
-            // Secondary strength: letters and accents count, letter case does not.
-            ucol_setStrength(handle, UCOL_SECONDARY);
-        }
-    }
-    ~Collator() {
-        if (handle != nullptr) {
-            ucol_close(handle);
-        }
-    }
-};
-
-TWordList::TWordList() : collator_(std::make_unique<Collator>()) {}
+TWordList::TWordList() = default;
 TWordList::~TWordList() = default;
 
-std::string TWordList::SortKey(const std::string& word) const {
-    icu::UnicodeString text = icu::UnicodeString::fromUTF8(CodePage437::ToUtf8(word));
-    if (collator_->handle == nullptr) {
-        return AsciiText::Lower(word);
-    }
-    std::string key(64, '\0');
-    for (;;) {
-        int32_t length = ucol_getSortKey(collator_->handle, text.getBuffer(), text.length(),
-                                         reinterpret_cast<uint8_t*>(key.data()),
-                                         static_cast<int32_t>(key.size()));
-        if (length <= static_cast<int32_t>(key.size())) {
-            key.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);  // drop the zero
-            return key;
-        }
-        key.resize(static_cast<std::size_t>(length));
-    }
+std::string TWordList::SortKey(const std::string& word) {
+    return WordComparison::SortKey(CodePage437::ToUtf8(word));
 }
 
 bool TWordList::Contains(const std::string& word) const {

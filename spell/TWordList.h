@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,10 +36,9 @@ class TWordList {
         std::string key;  // collation sort key
         std::string word;
     };
-    std::string SortKey(const std::string& word) const;
+    // WordComparison's key of the word's UTF-8 form.
+    static std::string SortKey(const std::string& word);
 
-    struct Collator;
-    std::unique_ptr<Collator> collator_;
     std::vector<Entry> entries_;
 };
 
