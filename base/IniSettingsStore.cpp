@@ -1,12 +1,11 @@
 #include "base/IniSettingsStore.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "base/AsciiText.h"
 #include "base/AtomicFile.h"
 #include "base/ESettingsFailure.h"
+#include "base/WholeFile.h"
 #include "base/ZendalError.h"
 
 namespace zendal {
@@ -27,9 +26,7 @@ bool FileHolds(const std::string& fileName, const std::string& bytes) {
         std::filesystem::file_size(fileName, error) != bytes.size() || error) {
         return false;
     }
-    std::ifstream in(fileName, std::ios::binary);
-    std::string held((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return in && !in.bad() && held == bytes;
+    return WholeFile::TryRead(fileName) == bytes;
 }
 
 // Keys and names compare as the registry compares them: letter case ignored, and a key's
@@ -202,14 +199,11 @@ bool IniSettingsStore::Load() {
     if (!std::filesystem::is_regular_file(fileName_, error)) {
         return false;
     }
-    std::ifstream in(fileName_, std::ios::binary);
-    if (!in) {
+    const std::optional<std::string> read = WholeFile::TryRead(fileName_);
+    if (!read) {
         return false;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return false;
-    }
+    const std::string& bytes = *read;
     groups_.push_back({});
     std::size_t start = 0;
     while (start < bytes.size()) {

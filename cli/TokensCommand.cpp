@@ -1,11 +1,10 @@
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <ostream>
-#include <sstream>
 #include <string>
 
 #include "base/EFileOpen.h"
+#include "base/WholeFile.h"
 #include "base/ZendalError.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
@@ -116,14 +115,13 @@ int RunTokens(CliContext& context) {
 
     std::string input;
     if (haveFile && file != "-") {
-        std::ifstream stream(file, std::ios::binary);
-        std::error_code error;
-        if (!stream || std::filesystem::is_directory(file, error)) {
+        try {
+            input = WholeFile::Read(file);
+        } catch (const EFileOpen&) {
             context.messages.Failure(
                 EFileOpen(std::filesystem::absolute(file).lexically_normal().string()).Message());
             return context.ExitStatus();
         }
-        input.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
     } else {
         input.assign(std::istreambuf_iterator<char>(context.in), std::istreambuf_iterator<char>());
     }

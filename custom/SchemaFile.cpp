@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "base/AtomicFile.h"
+#include "base/WholeFile.h"
 #include "custom/CustomGrid.h"
 #include "custom/ESchemaFile.h"
 
@@ -111,18 +109,10 @@ void ReadCell(std::string_view line, CustomGrid& grid) {
 }  // namespace
 
 void SchemaFile::Load(const std::string& fileName, CustomGrid& grid) {
-    std::error_code error;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(fileName, error)) {
-        in.open(fileName, std::ios::binary);
-    }
     std::string bytes;
     try {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::exception&) {
-        in.setstate(std::ios::badbit);
-    }
-    if (!in.is_open() || in.bad()) {
+        bytes = WholeFile::Read(fileName);
+    } catch (const std::exception&) {  // EFileOpen, or a file too large to hold
         throw ESchemaFile::NotFound(fileName);
     }
     Parse(bytes, fileName, grid);

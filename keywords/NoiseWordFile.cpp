@@ -1,13 +1,11 @@
 #include "keywords/NoiseWordFile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "base/AtomicFile.h"
 #include "base/DocumentCodec.h"
-#include "base/EFileOpen.h"
+#include "base/WholeFile.h"
 
 namespace zendal {
 
@@ -36,14 +34,7 @@ std::vector<std::string> NoiseWordFile::Load(const std::string& path) {
     if (!std::filesystem::exists(path, error)) {
         return {};
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path, error)) {
-        throw EFileOpen(path);
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw EFileOpen(path);
-    }
+    std::string bytes = WholeFile::Read(path);
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.erase(0, 3);
     }

@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <unordered_map>
 
 #include "base/AsciiText.h"
 #include "base/EFileCreate.h"
 #include "base/EFileOpen.h"
+#include "base/WholeFile.h"
 #include "base/ZendalError.h"
 #include "spell/CodePage437.h"
 #include "spell/TDCTFile.h"
@@ -171,14 +171,7 @@ std::string TDCTCompiler::Compile(const std::vector<std::string>& words) {
 }
 
 std::vector<std::string> TDCTCompiler::ReadWordList(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw EFileOpen(path);
-    }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw EFileOpen(path);
-    }
+    std::string text = WholeFile::Read(path);
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.erase(0, 3);
     }

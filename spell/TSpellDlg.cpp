@@ -1,11 +1,10 @@
 #include "spell/TSpellDlg.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "base/AsciiText.h"
 #include "base/MessagePort.h"
+#include "base/WholeFile.h"
 #include "base/ZendalError.h"
 #include "spell/CodePage437.h"
 #include "spell/HeadlessSpellDialog.h"
@@ -18,13 +17,6 @@ namespace zendal {
 namespace {
 
 constexpr int kScreenMargin = 10;
-
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 bool IsFile(const std::string& path) {
     std::error_code error;
@@ -123,7 +115,8 @@ void TSpellDlg::LoadAutoCorrect(const std::string& folder) {
         messages_.Error(properties.autoCorrectList + " file not found.");
         return;
     }
-    for (const auto& pair : SpellSessionLists::ReadAutoCorrectFile(ReadWholeFile(path))) {
+    for (const auto& pair :
+         SpellSessionLists::ReadAutoCorrectFile(WholeFile::TryRead(path).value_or(std::string()))) {
         lists_.AddChangeAll(pair.word, pair.replacement);
     }
 }

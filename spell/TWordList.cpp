@@ -3,12 +3,11 @@
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "base/EFileCreate.h"
 #include "base/EFileOpen.h"
+#include "base/WholeFile.h"
 #include "base/WordComparison.h"
 #include "spell/CodePage437.h"
 
@@ -52,14 +51,7 @@ std::vector<std::string> TWordList::Words() const {
 }
 
 void TWordList::LoadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw EFileOpen(path);
-    }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw EFileOpen(path);
-    }
+    const std::string text = WholeFile::Read(path);
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find_first_of("\r\n", start);

@@ -8,6 +8,7 @@
 #include "base/EFileOpen.h"
 #include "base/EHostFailure.h"
 #include "base/FileHost.h"
+#include "base/WholeFile.h"
 #include "support/TestSupport.h"
 
 using zendal::DocumentFile;
@@ -64,6 +65,18 @@ TEST(DocumentFile, RefusesADocumentLargerThan256MegabytesNamingItsSize) {
         EXPECT_EQ(host.LoadFailure(), TooLargeMessage(big, c.shown));
         EXPECT_THROW(host.Text(), zendal::EHostFailure);
     }
+}
+
+// A file whose size is not known beforehand is read to the limit and no further.
+TEST(WholeFile, AFileOfUnknownSizeIsRefusedOncePastTheLimit) {
+    std::uintmax_t size = 0;
+    EXPECT_FALSE(zendal::WholeFile::ReadAtMost("/proc/self/status", 10, size));
+    EXPECT_GT(size, 10u);
+    const std::optional<std::string> whole =
+        zendal::WholeFile::ReadAtMost("/proc/self/status", 1 << 20, size);
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(size, whole->size());
+    EXPECT_FALSE(zendal::WholeFile::TryRead("/proc/self"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "base/AsciiText.h"
+#include "base/EFileOpen.h"
 #include "spell/CodePage437.h"
 #include "spell/TDCTCompiler.h"
 #include "spell/TDCTFile.h"
@@ -86,4 +87,18 @@ TEST(TDCTCompiler, ReadsWordListsOfEveryLineBreak) {
     auto list = dir.Write("list.txt", "\xEF\xBB\xBFone\r\ntwo\nthree\r  four \n\n\r\n");
     EXPECT_EQ(TDCTCompiler::ReadWordList(list.string()),
               (std::vector<std::string>{"one", "two", "three", "four"}));
+}
+
+// A folder is no word list: it used to be read as an empty one, which compiled an empty
+// dictionary without a word of complaint.
+TEST(TDCTCompiler, AFolderOrAMissingFileIsNoWordList) {
+    TempDir dir;
+    for (const std::string& path : {dir.Path().string(), (dir.Path() / "missing.txt").string()}) {
+        try {
+            TDCTCompiler::ReadWordList(path);
+            ADD_FAILURE() << path << " was read";
+        } catch (const zendal::EFileOpen& e) {
+            EXPECT_EQ(e.Message(), "Cannot open file " + path);
+        }
+    }
 }
