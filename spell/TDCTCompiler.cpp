@@ -2,15 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <unordered_map>
 
 #include "base/AsciiText.h"
-#include "base/EFileCreate.h"
-#include "base/EFileOpen.h"
+#include "base/AtomicFile.h"
 #include "base/WholeFile.h"
 #include "base/ZendalError.h"
 #include "spell/CodePage437.h"
@@ -200,23 +196,7 @@ std::vector<std::string> TDCTCompiler::ReadWordList(const std::string& path) {
 }
 
 void TDCTCompiler::CompileFile(const std::string& wordListPath, const std::string& outputPath) {
-    std::string bytes = Compile(ReadWordList(wordListPath));
-    std::string temporary = outputPath + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            throw EFileCreate(outputPath);
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, outputPath, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        throw EFileCreate(outputPath);
-    }
+    AtomicFile::Write(outputPath, Compile(ReadWordList(wordListPath)));
 }
 
 }  // namespace zendal

@@ -1,11 +1,9 @@
 #include "spell/TWordList.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <string>
 
-#include "base/EFileCreate.h"
+#include "base/AtomicFile.h"
 #include "base/EFileOpen.h"
 #include "base/WholeFile.h"
 #include "base/WordComparison.h"
@@ -66,20 +64,12 @@ void TWordList::LoadFile(const std::string& path) {
 }
 
 void TWordList::SaveFile(const std::string& path) const {
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw EFileCreate(path);
-    }
     std::string text;
     for (const Entry& entry : entries_) {
         text += entry.word;
         text += "\r\n";
     }
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        throw EFileCreate(path);
-    }
+    AtomicFile::Write(path, text);
 }
 
 }  // namespace zendal
