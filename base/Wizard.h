@@ -42,8 +42,6 @@ class Wizard {
     ClipboardPort* clipboard = nullptr;
     HelpPort* help = nullptr;
     SettingsStore* settings = nullptr;
-
-    static constexpr const char* kMultipleSelection = "MULT";
 };
 
 }  // namespace zendal

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "base/AsciiText.h"
 #include "base/EHostFailure.h"
+#include "base/MultipleSelection.h"
 #include "base/SettingsDefaults.h"
 #include "base/StartUp.h"
 #include "base/Wizard.h"
@@ -118,7 +118,7 @@ bool ReadCommands::Run(const Member& member) {
         wizard_.messages.Error("No File Selected.");
         return false;
     }
-    if (AsciiText::Upper(wizard_.activeDocument) == Wizard::kMultipleSelection) {
+    if (MultipleSelection::MarksIgnoringCase(wizard_.activeDocument)) {
         wizard_.messages.Error("Cannot Perform Action on Multiple Files.");
         return false;
     }

@@ -4,28 +4,15 @@
 
 #include "base/CommaText.h"
 #include "base/IntegerText.h"
+#include "base/MultipleSelection.h"
 #include "base/Wizard.h"
 #include "base/WordComparison.h"
 #include "keywords/KeyWordGenerator.h"
 
 namespace zendal {
 
-namespace {
-
-bool IsMultipleSelection(const std::string& name) {
-    std::string upper = name;
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 32);
-        }
-    }
-    return upper == Wizard::kMultipleSelection;
-}
-
-}  // namespace
-
 void KeyWordCommand::SpeedButton9Click(Wizard& wizard, const ShowModal& showModal) {
-    if (IsMultipleSelection(wizard.activeDocument)) {
+    if (MultipleSelection::MarksIgnoringCase(wizard.activeDocument)) {
         wizard.messages.Error("Cannot Perform Action on Multiple Files.");
         return;
     }

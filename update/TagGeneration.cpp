@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/AsciiText.h"
+#include "base/MultipleSelection.h"
 #include "base/Wizard.h"
 
 namespace zendal {
@@ -84,7 +85,7 @@ void TagGeneration::TabSheet5Enter() {
     tagLines.clear();
     generatedMetaList.clear();
 
-    if (!fields.Titlebox.empty() && wizard_.activeDocument != Wizard::kMultipleSelection) {
+    if (!fields.Titlebox.empty() && !MultipleSelection::MarksExactly(wizard_.activeDocument)) {
         tagLines.push_back("<title>" + fields.Titlebox + "</title>");
     }
     auto add = [this](std::string line) {

@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
-#include "base/AsciiText.h"
 #include "base/EFileCreate.h"
 #include "base/EFileOpen.h"
 #include "base/ENoFile.h"
+#include "base/MultipleSelection.h"
 #include "base/Wizard.h"
 #include "update/HeadRewrite.h"
 #include "update/TagGeneration.h"
@@ -34,7 +34,7 @@ std::string UpdateCommand::CannotOpenMessage(const std::string& fileName) const 
     std::string text = "File : " + fileName +
                        " Could Not be Opened\rCheck to Make Sure File Exists and update list "
                        "accordingly.";
-    if (AsciiText::Upper(wizard_.activeDocument) == Wizard::kMultipleSelection) {
+    if (MultipleSelection::MarksIgnoringCase(wizard_.activeDocument)) {
         text += "\rProcess Will Continue With Next File.";
     }
     return text;
@@ -70,7 +70,7 @@ void UpdateCommand::Button34Click() {
 void UpdateCommand::Run() {
     if (wizard_.fields.CheckBox4) {
         tags_.blankTagList.clear();
-        if (wizard_.activeDocument == Wizard::kMultipleSelection) {
+        if (MultipleSelection::MarksExactly(wizard_.activeDocument)) {
             Failure(kMultipleSelectionRefused);
             return;
         }

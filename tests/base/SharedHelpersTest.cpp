@@ -2,6 +2,7 @@
 
 #include "base/CommaText.h"
 #include "base/IntegerText.h"
+#include "base/MultipleSelection.h"
 #include "base/WordComparison.h"
 
 using namespace zendal;
@@ -60,4 +61,21 @@ TEST(WordComparison, IgnoresCaseButNotAccents) {
     EXPECT_NE(WordComparison::SortKey("web"), WordComparison::SortKey("webs"));
     EXPECT_LT(WordComparison::Compare("apple", "Banana"), 0);
     EXPECT_EQ(WordComparison::FoldCase("MiXeD \xc3\x89"), "mixed \xc3\xa9");
+}
+
+TEST(MultipleSelection, TheTwoComparisonsWithTheMarker) {
+    struct Case {
+        const char* name;
+        bool ignoringCase;
+        bool exactly;
+    };
+    for (const Case& c : std::vector<Case>{{"MULT", true, true},
+                                           {"mult", true, false},
+                                           {"Mult", true, false},
+                                           {"MULT ", false, false},
+                                           {"/site/MULT", false, false},
+                                           {"", false, false}}) {
+        EXPECT_EQ(MultipleSelection::MarksIgnoringCase(c.name), c.ignoringCase) << c.name;
+        EXPECT_EQ(MultipleSelection::MarksExactly(c.name), c.exactly) << c.name;
+    }
 }
