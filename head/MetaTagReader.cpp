@@ -110,7 +110,7 @@ void MetaTagReader::ReadTags(int set, TagList& tags) {
         SetMetaTags(tags);
     } else if (set == TagList::kCustom) {
         for (CustomRow& row : fields.grid1) {
-            std::string name = TagList::CustomName(row.name);
+            std::string name = row.MetaName();
             if (!name.empty()) {
                 row.value = tags.Value(name);
             }

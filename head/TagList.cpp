@@ -34,7 +34,7 @@ void TagList::BuildTagList(Wizard& wizard, int set) {
             break;
         case kCustom:
             for (const CustomRow& row : wizard.fields.grid1) {
-                std::string name = CustomName(row.name);
+                std::string name = row.MetaName();
                 if (!name.empty()) {
                     Add(name + "=");
                 }
@@ -77,10 +77,6 @@ void TagList::SetValue(std::string_view name, std::string_view value) {
     } else {
         entries_[index] = std::move(entry);
     }
-}
-
-std::string TagList::CustomName(std::string_view nameCell) {
-    return AsciiText::Lower(AsciiText::Trim(nameCell));
 }
 
 }  // namespace zendal

@@ -33,9 +33,6 @@ class TagList {
     // Replaces the name's entry by name=value (appends one when there is none).
     void SetValue(std::string_view name, std::string_view value);
 
-    // The name cell of a custom grid row as the list uses it: lower case, trimmed.
-    static std::string CustomName(std::string_view nameCell);
-
   private:
     std::vector<std::string> entries_;
 };

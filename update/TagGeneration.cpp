@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "base/AsciiText.h"
 #include "base/MultipleSelection.h"
 #include "base/Wizard.h"
 
@@ -66,14 +65,6 @@ std::string TagGeneration::HttpEquivLine(const std::string& name, const std::str
     return Prefix(name, true) + " content=\"" + value + "\">";
 }
 
-std::string TagGeneration::Trimmed(const std::string& cell) {
-    return std::string(AsciiText::Trim(cell));
-}
-
-std::string TagGeneration::CustomName(const std::string& cell) {
-    return Trimmed(AsciiText::Lower(cell));
-}
-
 void TagGeneration::TabSheet5Enter() {
     StatusPort& status = wizard_.status;
     status.SetPanelText(StatusPort::MessagePanel, "Update your Document");
@@ -107,8 +98,8 @@ void TagGeneration::TabSheet5Enter() {
     }
     addRows(kAfterPragma);
     for (const CustomRow& row : fields.grid1) {
-        const std::string name = CustomName(row.name);
-        const std::string value = Trimmed(row.value);
+        const std::string name = row.MetaName();
+        const std::string value = row.MetaValue();
         if (!name.empty() && !value.empty()) {
             add(NameLine(name, value));
         }
@@ -145,8 +136,8 @@ int TagGeneration::BuildBlankTagList() {
         }
     }
     for (const CustomRow& row : fields.grid1) {
-        const std::string name = CustomName(row.name);
-        if (!name.empty() && Trimmed(row.value).empty()) {
+        const std::string name = row.MetaName();
+        if (!name.empty() && row.MetaValue().empty()) {
             blankTagList.push_back(Prefix(name, false));
         }
     }

@@ -29,10 +29,6 @@ class TagGeneration {
 
     static std::string NameLine(const std::string& name, const std::string& value);
     static std::string HttpEquivLine(const std::string& name, const std::string& value);
-    // A custom grid cell as the lines use it: name lower-cased (A to Z) and trimmed of blanks and
-    // control characters; a value only trimmed.
-    static std::string CustomName(const std::string& cell);
-    static std::string Trimmed(const std::string& cell);
 
     std::vector<std::string> tagLines;
     std::vector<std::string> generatedMetaList;

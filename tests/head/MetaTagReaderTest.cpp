@@ -63,7 +63,8 @@ TEST(TagList, NamesAndValuesIgnoreCase) {
     tags.SetValue("keywords", "");
     EXPECT_EQ(tags.Entry(1), "keywords=");
     EXPECT_EQ(tags.Value("missing"), "");
-    EXPECT_EQ(TagList::CustomName("  Author\t"), "author");
+    EXPECT_EQ((zendal::CustomRow{"  Author\t", " x "}.MetaName()), "author");
+    EXPECT_EQ((zendal::CustomRow{"  Author\t", " x "}.MetaValue()), "x");
 }
 
 struct ReadCase {
