@@ -176,10 +176,7 @@ void MetaTagAnalysis::CheckBody(const std::vector<KeyWord>& keyWords) {
     int bodyCheckCount = IntegerText::Parse(wizard_.ruleBase.bodychk);
     std::string documentText;
     try {
-        if (wizard_.host == nullptr) {
-            throw std::runtime_error("no host");
-        }
-        documentText = wizard_.host->Text();
+        documentText = wizard_.RequireHost().Text();
     } catch (const std::exception&) {
         wizard_.messages.Failure("Could not Load File, Error 101!");
         return;

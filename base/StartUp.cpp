@@ -8,10 +8,7 @@ namespace zendal {
 bool StartUp::TakeActiveDocument(Wizard& wizard) {
     std::string fileName;
     try {
-        if (wizard.host == nullptr) {
-            throw EHostFailure("no host");
-        }
-        fileName = wizard.host->FILENAME();
+        fileName = wizard.RequireHost().FILENAME();
     } catch (const EHostFailure&) {
         wizard.messages.Failure(kHostFailure);
         return false;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/ClipboardPort.h"
+#include "base/EHostFailure.h"
 #include "base/HelpPort.h"
 #include "base/Host.h"
 #include "base/LineBuffer.h"
@@ -29,6 +30,15 @@ class Wizard {
     Host* host = nullptr;        // owned by whoever made the wizard; null when none was created
     std::string activeDocument;  // the host's file name at start-up or the last refresh, or MULT
     std::vector<std::string> fileList;  // exactly the active document once one was obtained
+
+    // The host, for a call of one of its members; without one, throws EHostFailure as a failing
+    // host does, so that the caller's own message covers both.
+    Host& RequireHost() const {
+        if (host == nullptr) {
+            throw EHostFailure("no host");
+        }
+        return *host;
+    }
 
     WizardFields fields;
     std::string schemaName;               // the schema selector scname

@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "base/EHostFailure.h"
 #include "base/Wizard.h"
 
 namespace zendal {
@@ -11,10 +10,7 @@ bool ActiveDocument::Load(Wizard& wizard, const std::string& failureMessage) {
     wizard.htmlrichedit.Clear();
     std::string_view text;
     try {
-        if (wizard.host == nullptr) {
-            throw EHostFailure("no host");
-        }
-        text = wizard.host->Text();
+        text = wizard.RequireHost().Text();
     } catch (const std::exception&) {
         wizard.messages.Failure(failureMessage);
         return false;

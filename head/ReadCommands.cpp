@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "base/EHostFailure.h"
 #include "base/MultipleSelection.h"
 #include "base/SettingsDefaults.h"
 #include "base/StartUp.h"
@@ -79,10 +78,7 @@ void ReadCommands::SpeedButton2Click() {
     SettingsDefaults::GetDefaults(wizard_, CustomSchemas::scnameClick);
     std::string fileName;
     try {
-        if (wizard_.host == nullptr) {
-            throw EHostFailure("no host");
-        }
-        fileName = wizard_.host->FILENAME();
+        fileName = wizard_.RequireHost().FILENAME();
     } catch (const std::exception&) {
         wizard_.messages.Failure(StartUp::kHostFailure);
         return;
@@ -157,10 +153,7 @@ bool ReadCommands::LoadAndRead(const Member& member) {
     Status(member.loadingNamesEntry ? member.loadingText + Entry() : member.loadingText);
     std::string_view text;
     try {
-        if (wizard_.host == nullptr) {
-            throw EHostFailure("no host");
-        }
-        text = wizard_.host->Text();
+        text = wizard_.RequireHost().Text();
     } catch (const std::exception&) {
         wizard_.messages.Failure(member.loadFailure);
         return false;

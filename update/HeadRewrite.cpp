@@ -1,7 +1,6 @@
 #include "update/HeadRewrite.h"
 
 #include "base/AsciiText.h"
-#include "base/EHostFailure.h"
 #include "base/ENoFile.h"
 #include "base/Wizard.h"
 #include "head/EInvalidHTMLFile.h"
@@ -47,10 +46,7 @@ bool HeadRewrite::WriteTags(const std::string& fileName) {
     }
     const std::string* hostText;
     try {
-        if (wizard_.host == nullptr) {
-            throw EHostFailure("no host");
-        }
-        hostText = &wizard_.host->Text();
+        hostText = &wizard_.RequireHost().Text();
     } catch (const std::exception&) {
         wizard_.messages.Failure(kLoadFailed);
         return false;
@@ -97,15 +93,13 @@ bool HeadRewrite::Rewrite(const std::string& fileName, std::string documentText)
 
 bool HeadRewrite::HandBack() {
     try {
-        if (wizard_.host == nullptr) {
-            throw EHostFailure("no host");
-        }
-        wizard_.host->beginupdate();
-        wizard_.host->SelectAll();
+        Host& host = wizard_.RequireHost();
+        host.beginupdate();
+        host.SelectAll();
         // Every line of the buffer, the last one included, ends with CR LF. The text moves to
         // the host: nothing reads the buffer before the next command loads it again.
-        wizard_.host->InsertText(wizard_.htmlrichedit.ReleaseText(), true);
-        wizard_.host->endupdate();
+        host.InsertText(wizard_.htmlrichedit.ReleaseText(), true);
+        host.endupdate();
     } catch (const std::exception&) {
         wizard_.messages.Failure(kUpdateFailed);
         return false;

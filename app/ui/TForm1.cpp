@@ -629,10 +629,7 @@ void TForm1::SpeedButton12Click() {
 void TForm1::ShowActiveDocumentName1Click() {
     std::string name;
     try {
-        if (wizard_.host == nullptr) {
-            throw EHostFailure("no host");
-        }
-        name = wizard_.host->FILENAME();
+        name = wizard_.RequireHost().FILENAME();
     } catch (const EHostFailure&) {
         wizard_.messages.Failure(kNameFailure);
         return;
@@ -642,10 +639,7 @@ void TForm1::ShowActiveDocumentName1Click() {
 
 void TForm1::AddZendal1Click() {
     try {
-        if (wizard_.host == nullptr) {
-            throw EHostFailure("no host");
-        }
-        wizard_.host->AddAppToolbutton("Common", programFile, "", kToolbarHint);
+        wizard_.RequireHost().AddAppToolbutton("Common", programFile, "", kToolbarHint);
     } catch (const EHostFailure&) {
         wizard_.messages.Failure(kButtonFailure);
     }
