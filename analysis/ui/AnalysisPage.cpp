@@ -1,6 +1,7 @@
 #include "analysis/ui/AnalysisPage.h"
 
 #include "base/ui/InfoPanel.h"
+#include "base/ui/WindowButtons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,28 +54,18 @@ AnalysisPage::AnalysisPage(QWidget* parent) : QWidget(parent) {
     bar->setObjectName("ToolBar5");
     auto* buttons = new QHBoxLayout(bar);
     buttons->setContentsMargins(0, 0, 0, 0);
-    clipboard_ = AddButton(bar, "Clipboard", "SpeedButton16", "Copy Report to the Clipboard");
+    clipboard_ = WindowButtons::AddToolButton(bar, "Clipboard", "SpeedButton16",
+                                              "Copy Report to the Clipboard");
     buttons->addSpacing(16);
-    editRules_ = AddButton(bar, "Edit Rules", "SpeedButton12", "Edit the Rules Base");
-    examine_ =
-        AddButton(bar, "Examine Meta Tags Now", "SpeedButton1", "Perform Meta Tag Analysis Now");
-    help_ = AddButton(bar, "Help", "mta", "Help");
+    editRules_ =
+        WindowButtons::AddToolButton(bar, "Edit Rules", "SpeedButton12", "Edit the Rules Base");
+    examine_ = WindowButtons::AddToolButton(bar, "Examine Meta Tags Now", "SpeedButton1",
+                                            "Perform Meta Tag Analysis Now");
+    help_ = WindowButtons::AddToolButton(bar, "Help", "mta", "Help");
     buttons->addStretch();
     column->addWidget(bar);
 
     inner_->addTab(analysis, "Analysis");
-}
-
-QToolButton* AnalysisPage::AddButton(QWidget* bar, const char* caption, const char* name,
-                                     const char* hint) {
-    auto* button = new QToolButton(bar);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    bar->layout()->addWidget(button);
-    return button;
 }
 
 void AnalysisPage::ShowReport(const std::vector<std::string>& lines) {

@@ -32,8 +32,6 @@ class AnalysisPage : public QWidget {
     static constexpr int kHelpContext = 5;
 
   private:
-    QToolButton* AddButton(QWidget* bar, const char* caption, const char* name, const char* hint);
-
     QTabWidget* inner_ = nullptr;
     QPlainTextEdit* report_ = nullptr;
     QToolButton* clipboard_ = nullptr;

@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "base/ui/WindowButtons.h"
+
 namespace zendal {
 
 namespace {
@@ -55,11 +57,12 @@ Tpoledit::Tpoledit(SettingsStore& store, MessagePort& messages, HelpPort* help, 
     picture->setPixmap(style()->standardPixmap(QStyle::SP_FileDialogDetailedView));
     picture->setAlignment(Qt::AlignCenter);
     right->addWidget(picture);
-    QPushButton* update =
-        AddButton(right, "&Update", "Button2", "Update The Meta Tag Analysis Settings");
-    QPushButton* close = AddButton(right, "&Close", "Button1", "Close The Form");
-    QPushButton* helpButton =
-        AddButton(right, "&Help", "Button3", "Help with editing the Rule Base");
+    QPushButton* update = WindowButtons::AddPushButton(this, right, "&Update", "Button2",
+                                                       "Update The Meta Tag Analysis Settings");
+    QPushButton* close =
+        WindowButtons::AddPushButton(this, right, "&Close", "Button1", "Close The Form");
+    QPushButton* helpButton = WindowButtons::AddPushButton(this, right, "&Help", "Button3",
+                                                           "Help with editing the Rule Base");
     right->addStretch();
     connect(update, &QPushButton::clicked, this, &Tpoledit::Button2Click);
     connect(close, &QPushButton::clicked, this, &Tpoledit::Button1Click);
@@ -93,16 +96,6 @@ QLineEdit* Tpoledit::AddBox(QGridLayout* grid, int row, const char* caption, con
     grid->addWidget(box, row, 1);
     grid->addWidget(fixed, row, 2);
     return box;
-}
-
-QPushButton* Tpoledit::AddButton(QVBoxLayout* column, const char* caption, const char* name,
-                                 const char* hint) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
-    column->addWidget(button);
-    return button;
 }
 
 RuleBaseBoxes Tpoledit::Boxes() const {

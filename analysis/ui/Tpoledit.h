@@ -7,8 +7,6 @@
 
 class QGridLayout;
 class QLineEdit;
-class QPushButton;
-class QVBoxLayout;
 
 namespace zendal {
 
@@ -33,8 +31,6 @@ class Tpoledit : public QDialog {
   private:
     QLineEdit* AddBox(QGridLayout* grid, int row, const char* caption, const char* name,
                       const char* fixedLabel);
-    QPushButton* AddButton(QVBoxLayout* column, const char* caption, const char* name,
-                           const char* hint);
 
     SettingsStore& store_;
     MessagePort& messages_;

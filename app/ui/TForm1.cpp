@@ -1,6 +1,7 @@
 #include "app/ui/TForm1.h"
 
 #include "base/ui/InfoPanel.h"
+#include "base/ui/WindowButtons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,11 +50,6 @@ template <typename T>
 T* Named(T* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
-}
-
-void Hint(QWidget* widget, const char* hint) {
-    widget->setToolTip(QString::fromUtf8(hint));
-    widget->setStatusTip(QString::fromUtf8(hint));
 }
 
 QComboBox* DropDown(const char* name, const std::vector<std::string>& items, QWidget* parent) {
@@ -172,11 +168,7 @@ TForm1::~TForm1() = default;
 
 QToolButton* TForm1::AddButton(QWidget* bar, const char* caption, const char* name,
                                const char* hint, void (TForm1::*handler)()) {
-    auto* button = Named(new QToolButton(bar), name);
-    button->setText(QString::fromUtf8(caption));
-    Hint(button, hint);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    bar->layout()->addWidget(button);
+    QToolButton* button = WindowButtons::AddToolButton(bar, caption, name, hint);
     if (handler != nullptr) {
         connect(button, &QToolButton::clicked, this, handler);
     }
@@ -204,17 +196,17 @@ void TForm1::BuildKeyWordsPage() {
     edit22 = TextBox("edit22", group);
     edit1 = TextBox("edit1", group);
     Titlebox = Named(new QLineEdit(group), "Titlebox");
-    Hint(Titlebox, "Title of the document");
+    WindowButtons::SetHint(Titlebox, "Title of the document");
     edit22->installEventFilter(this);
     edit1->installEventFilter(this);
     auto* spellKeyWords = Named(new QToolButton(group), "SpeedButton4");
     spellKeyWords->setText(QStringLiteral("Spell Check &Key Words"));
-    Hint(spellKeyWords, "Spell Check The Key words Value");
+    WindowButtons::SetHint(spellKeyWords, "Spell Check The Key words Value");
     connect(spellKeyWords, &QToolButton::clicked, this,
             [this] { SpellChecker().SpeedButton4Click(edit22); });
     auto* spellDescription = Named(new QToolButton(group), "SpeedButton5");
     spellDescription->setText(QStringLiteral("Spell Check &Description"));
-    Hint(spellDescription, "Spell Check The Description Value");
+    WindowButtons::SetHint(spellDescription, "Spell Check The Description Value");
     connect(spellDescription, &QToolButton::clicked, this,
             [this] { SpellChecker().SpeedButton5Click(edit1); });
 
@@ -231,7 +223,7 @@ void TForm1::BuildKeyWordsPage() {
     fields->addWidget(spellDescription, 0, Qt::AlignRight);
     auto* titleLabel = new QLabel(
         QStringLiteral("Title of your page (Important Element for Web Site Promotion)"), group);
-    Hint(titleLabel, "Title of the document");
+    WindowButtons::SetHint(titleLabel, "Title of the document");
     fields->addWidget(titleLabel);
     fields->addWidget(Titlebox);
     fields->addStretch();
@@ -282,13 +274,14 @@ void TForm1::BuildOptionsPage() {
     ComboBox4 = DropDown("ComboBox4", FieldLists::Classification(), group);
     Edit3 = Named(new QLineEdit(group), "Edit3");
     Edit2 = Named(new QLineEdit(group), "Edit2");
-    Hint(Edit2, " Instructs search engine crawlers when to return (Default: 30 Days) ");
+    WindowButtons::SetHint(Edit2,
+                           " Instructs search engine crawlers when to return (Default: 30 Days) ");
     CheckBox1 = Named(new QCheckBox(QStringLiteral("Use Pragma (Browser Cache = FALSE)"), group),
                       "CheckBox1");
-    Hint(CheckBox1, "Forces browser to reload the page versus using cache");
+    WindowButtons::SetHint(CheckBox1, "Forces browser to reload the page versus using cache");
 
     auto* robots = new QLabel(QStringLiteral("S-BOTS"), group);
-    Hint(robots, "Robot-Text");
+    WindowButtons::SetHint(robots, "Robot-Text");
     form->addRow(QStringLiteral("Generator"), Edit4);
     form->addRow(robots, ComboBox1);
     form->addRow(QStringLiteral("Distribution"), ComboBox3);
@@ -365,9 +358,9 @@ void TForm1::BuildGeneratePage() {
     TagLines->setReadOnly(true);
     TagLines->setLineWrapMode(QPlainTextEdit::NoWrap);
     CheckBox2 = Named(new QCheckBox(QStringLiteral("Create Backup Files"), fields), "CheckBox2");
-    Hint(CheckBox2, "Select this box to create backup files");
+    WindowButtons::SetHint(CheckBox2, "Select this box to create backup files");
     CheckBox4 = Named(new QCheckBox(QStringLiteral("Remove '<meta' Blanks"), fields), "CheckBox4");
-    Hint(CheckBox4, "Remove meta tag values which were left blank");
+    WindowButtons::SetHint(CheckBox4, "Remove meta tag values which were left blank");
     auto* boxes = new QHBoxLayout;
     boxes->addWidget(CheckBox2);
     boxes->addWidget(CheckBox4);

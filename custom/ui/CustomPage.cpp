@@ -1,6 +1,7 @@
 #include "custom/ui/CustomPage.h"
 
 #include "base/ui/InfoPanel.h"
+#include "base/ui/WindowButtons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -79,12 +80,14 @@ CustomPage::CustomPage(Wizard& wizard, QWidget* parent) : QWidget(parent), wizar
     bar->setObjectName("ToolBar3");
     auto* buttons = new QHBoxLayout(bar);
     buttons->setContentsMargins(0, 0, 0, 0);
-    QToolButton* remove = AddButton(bar, "Delete", "SpeedButton6", "Delete the Active Schema");
-    QToolButton* save = AddButton(bar, "Save", "button38", "Save Current Schema");
+    QToolButton* remove =
+        WindowButtons::AddToolButton(bar, "Delete", "SpeedButton6", "Delete the Active Schema");
+    QToolButton* save =
+        WindowButtons::AddToolButton(bar, "Save", "button38", "Save Current Schema");
     buttons->addSpacing(16);
-    readHtml_ = AddButton(bar, "Read HTML", "SpeedButton14", "Read From HTML");
-    next_ = AddButton(bar, "Next", "SpeedButton10", "Continue to Step 3");
-    QToolButton* help = AddButton(bar, "Help", "SpeedButton3", "Help");
+    readHtml_ = WindowButtons::AddToolButton(bar, "Read HTML", "SpeedButton14", "Read From HTML");
+    next_ = WindowButtons::AddToolButton(bar, "Next", "SpeedButton10", "Continue to Step 3");
+    QToolButton* help = WindowButtons::AddToolButton(bar, "Help", "SpeedButton3", "Help");
     buttons->addStretch();
     column->addWidget(bar);
 
@@ -104,18 +107,6 @@ CustomPage::CustomPage(Wizard& wizard, QWidget* parent) : QWidget(parent), wizar
         scnameClick();
     });
     ShowSchema();
-}
-
-QToolButton* CustomPage::AddButton(QWidget* bar, const char* caption, const char* name,
-                                   const char* hint) {
-    auto* button = new QToolButton(bar);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    bar->layout()->addWidget(button);
-    return button;
 }
 
 void CustomPage::ShowSchema() {

@@ -43,8 +43,6 @@ class CustomPage : public QWidget {
     bool grid1CanEditCell(int row, int col) const;
 
   private:
-    QToolButton* AddButton(QWidget* bar, const char* caption, const char* name, const char* hint);
-
     Wizard& wizard_;
     std::string protectName_;  // "1" while names are protected, "0" after, empty at start
     CustomGridModel* model_ = nullptr;

@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "base/ui/WindowButtons.h"
+
 namespace zendal {
 
 namespace {
@@ -88,12 +90,15 @@ QWidget* TKWGenForm::KeyWordsPage() {
     ListView1_->setMinimumSize(223 + 70 + 95 + 24, 260);
 
     auto* column = new QVBoxLayout;
-    QPushButton* toKeyWords = AddButton(column, "Add Checked to Key Words", "SpeedButton1",
-                                        "Add the checked words to the keywords tag");
-    QPushButton* toNoise = AddButton(column, "Add Checked to Noise Words", "SpeedButton3",
-                                     "Add the checked words to the Noise Words List");
-    QPushButton* refresh = AddButton(column, "Refresh List", "SpeedButton2",
-                                     "Refresh the List of Words from the file");
+    QPushButton* toKeyWords = WindowButtons::AddPushButton(
+        this, column, "Add Checked to Key Words", "SpeedButton1",
+        "Add the checked words to the keywords tag", WindowButtons::OnEnter::Ignore);
+    QPushButton* toNoise = WindowButtons::AddPushButton(
+        this, column, "Add Checked to Noise Words", "SpeedButton3",
+        "Add the checked words to the Noise Words List", WindowButtons::OnEnter::Ignore);
+    QPushButton* refresh = WindowButtons::AddPushButton(
+        this, column, "Refresh List", "SpeedButton2", "Refresh the List of Words from the file",
+        WindowButtons::OnEnter::Ignore);
     column->addStretch();
     connect(toKeyWords, &QPushButton::clicked, this, &TKWGenForm::SpeedButton1Click);
     connect(toNoise, &QPushButton::clicked, this, &TKWGenForm::SpeedButton3Click);
@@ -134,8 +139,10 @@ QWidget* TKWGenForm::SetupPage() {
     nwMemo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     nwMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* column = new QVBoxLayout;
-    QPushButton* load = AddButton(column, "Load Noise Words", "SpeedButton4", nullptr);
-    QPushButton* save = AddButton(column, "Save Noise Words", "SpeedButton5", nullptr);
+    QPushButton* load = WindowButtons::AddPushButton(
+        this, column, "Load Noise Words", "SpeedButton4", nullptr, WindowButtons::OnEnter::Ignore);
+    QPushButton* save = WindowButtons::AddPushButton(
+        this, column, "Save Noise Words", "SpeedButton5", nullptr, WindowButtons::OnEnter::Ignore);
     column->addStretch();
     connect(load, &QPushButton::clicked, this, &TKWGenForm::SpeedButton4Click);
     connect(save, &QPushButton::clicked, this, &TKWGenForm::SpeedButton5Click);
@@ -147,19 +154,6 @@ QWidget* TKWGenForm::SetupPage() {
     layout->addLayout(count);
     layout->addWidget(noise, 1);
     return page;
-}
-
-QPushButton* TKWGenForm::AddButton(QVBoxLayout* column, const char* caption, const char* name,
-                                   const char* hint) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    if (hint != nullptr) {
-        button->setToolTip(hint);
-        button->setStatusTip(hint);
-    }
-    column->addWidget(button);
-    return button;
 }
 
 void TKWGenForm::ShowModal(KeyWordGenerator& generator, QWidget* parent) {

@@ -6,11 +6,9 @@
 
 class QGroupBox;
 class QPlainTextEdit;
-class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTreeWidget;
-class QVBoxLayout;
 
 namespace zendal {
 
@@ -45,8 +43,6 @@ class TKWGenForm : public QDialog {
   private:
     QWidget* KeyWordsPage();
     QWidget* SetupPage();
-    QPushButton* AddButton(QVBoxLayout* column, const char* caption, const char* name,
-                           const char* hint);
     // The list view shows the generator's rows; the check boxes go back before each command.
     void FillList();
     void TakeChecks();
