@@ -9,7 +9,7 @@
 namespace zendal {
 
 // The metadata values that the wizard pages edit, each named after the control that holds it,
-// with their values at start.
+// with their values at start. FieldTable says where each takes part.
 struct WizardFields {
     std::string edit22;                // key words
     std::string edit1;                 // description

@@ -1,5 +1,6 @@
 #include "cli/FieldOptions.h"
 
+#include "base/FieldTable.h"
 #include "base/Wizard.h"
 #include "base/ZendalError.h"
 #include "cli/UsageError.h"
@@ -9,26 +10,25 @@ namespace zendal::cli {
 
 namespace {
 
-struct TextOption {
-    const char* name;
-    std::string WizardFields::*field;
-};
-
-const TextOption kTextOptions[] = {
-    {"--keywords", &WizardFields::edit22},
-    {"--description", &WizardFields::edit1},
-    {"--title", &WizardFields::Titlebox},
-    {"--generator", &WizardFields::Edit4},
-    {"--robots", &WizardFields::ComboBox1},
-    {"--distribution", &WizardFields::ComboBox3},
-    {"--rating", &WizardFields::ComboBox2},
-    {"--language", &WizardFields::ComboBox5},
-    {"--copyright", &WizardFields::Edit6},
-    {"--author", &WizardFields::Edit7},
-    {"--classification", &WizardFields::ComboBox4},
-    {"--reply-to", &WizardFields::Edit3},
-    {"--revisit", &WizardFields::Edit2},
-};
+// The field of an option, and for a check box whether the option ticks it ("--pragma") or
+// clears it ("--no-pragma"); null when the option is no field's.
+const WizardField* FieldOfOption(const std::string& option, bool& ticks) {
+    for (const WizardField& field : FieldTable::Fields()) {
+        if (field.option == nullptr) {
+            continue;
+        }
+        const std::string name = field.option;
+        if (option == name) {
+            ticks = true;
+            return &field;
+        }
+        if (field.checked != nullptr && option == "--no-" + name.substr(2)) {
+            ticks = false;
+            return &field;
+        }
+    }
+    return nullptr;
+}
 
 // As picking the schema in the selector: a schema that cannot be loaded is shown as an error
 // and leaves the grid's cells cleared.
@@ -66,12 +66,19 @@ FieldOptions FieldOptions::Extract(std::vector<std::string>& args) {
         };
         Setting setting{};
         bool matched = true;
-        if (option == "--pragma" || option == "--no-pragma") {
+        bool ticks = false;
+        const WizardField* field = FieldOfOption(option, ticks);
+        if (field != nullptr && field->checked != nullptr) {
             if (inlineText) {
                 throw UsageError(option + " takes no text");
             }
-            setting.kind = Setting::Kind::Pragma;
-            setting.pragma = option == "--pragma";
+            setting.kind = Setting::Kind::Check;
+            setting.checked = field->checked;
+            setting.ticks = ticks;
+        } else if (field != nullptr) {
+            setting.kind = Setting::Kind::Text;
+            setting.field = field->text;
+            setting.text = text();
         } else if (option == "--schema") {
             setting.kind = Setting::Kind::Schema;
             setting.text = text();
@@ -84,15 +91,6 @@ FieldOptions FieldOptions::Extract(std::vector<std::string>& args) {
             setting.row = customRows++;
         } else {
             matched = false;
-            for (const TextOption& textOption : kTextOptions) {
-                if (option == textOption.name) {
-                    setting.kind = Setting::Kind::Text;
-                    setting.field = textOption.field;
-                    setting.text = text();
-                    matched = true;
-                    break;
-                }
-            }
         }
         if (matched) {
             options.settings_.push_back(std::move(setting));
@@ -132,8 +130,8 @@ void FieldOptions::ApplyAfterRead(Wizard& wizard) const {
             case Setting::Kind::Text:
                 fields.*setting.field = setting.text;
                 break;
-            case Setting::Kind::Pragma:
-                fields.CheckBox1 = setting.pragma;
+            case Setting::Kind::Check:
+                fields.*setting.checked = setting.ticks;
                 break;
             case Setting::Kind::Custom:
                 // A typed value wins over the document's.

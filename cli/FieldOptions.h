@@ -34,9 +34,10 @@ class FieldOptions {
 
   private:
     struct Setting {
-        enum class Kind { Text, Pragma, Schema, Custom } kind;
+        enum class Kind { Text, Check, Schema, Custom } kind;
         std::string WizardFields::*field = nullptr;  // Text
-        bool pragma = false;                         // Pragma
+        bool WizardFields::*checked = nullptr;       // Check
+        bool ticks = false;                          // Check
         std::string text;                            // Text, Schema; Custom: the name cell
         std::string value;                           // Custom: the value cell
         std::size_t row = 0;                         // Custom: index among the entry rows

@@ -1,6 +1,7 @@
 #include <exception>
 #include <ostream>
 
+#include "base/FieldTable.h"
 #include "base/Wizard.h"
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
@@ -17,27 +18,20 @@ namespace {
 // One line: the file and every field that a read fills, with the custom grid's entry rows.
 std::string ReadResult(const Wizard& wizard) {
     const WizardFields& f = wizard.fields;
-    const std::pair<const char*, const std::string*> texts[] = {
-        {"file", &wizard.activeDocument},
-        {"title", &f.Titlebox},
-        {"keywords", &f.edit22},
-        {"description", &f.edit1},
-        {"generator", &f.Edit4},
-        {"robots", &f.ComboBox1},
-        {"distribution", &f.ComboBox3},
-        {"rating", &f.ComboBox2},
-        {"language", &f.ComboBox5},
-        {"copyright", &f.Edit6},
-        {"author", &f.Edit7},
-        {"classification", &f.ComboBox4},
-        {"reply-to", &f.Edit3},
-        {"revisit", &f.Edit2},
-    };
-    std::string line = "{";
-    for (const auto& [name, text] : texts) {
-        line += JsonString(name) + ": " + JsonString(*text) + ", ";
+    std::string line = "{\"file\": " + JsonString(wizard.activeDocument) + ", ";
+    for (const WizardField& field : FieldTable::Fields()) {
+        if (field.jsonKey == nullptr) {
+            continue;
+        }
+        line += JsonString(field.jsonKey) + ": ";
+        if (field.checked != nullptr) {
+            line += f.*field.checked ? "true" : "false";
+        } else {
+            line += JsonString(f.*field.text);
+        }
+        line += ", ";
     }
-    line += std::string("\"pragma\": ") + (f.CheckBox1 ? "true" : "false") + ", \"custom\": [";
+    line += "\"custom\": [";
     for (std::size_t i = 0; i < f.grid1.size(); ++i) {
         line += (i == 0 ? "{\"name\": " : ", {\"name\": ") + JsonString(f.grid1[i].name) +
                 ", \"value\": " + JsonString(f.grid1[i].value) + "}";

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/AsciiText.h"
+#include "base/FieldTable.h"
 #include "base/Wizard.h"
 #include "head/EInvalidMetaTag.h"
 #include "head/HeadBlock.h"
@@ -92,10 +93,10 @@ void MetaTagReader::ReadTags(int set, TagList& tags) {
             if (tags.HasName(tag.name)) {
                 if (set == TagList::kKeywordsAndDescription) {
                     // The field is the one of the entry being searched, whatever the line names.
-                    if (entry == 0) {
-                        fields.edit1 = tag.content;
-                    } else if (entry == 1) {
-                        fields.edit22 = tag.content;
+                    const auto& read =
+                        FieldTable::ReadBy(WizardField::Read::KeywordsAndDescription);
+                    if (entry < static_cast<int>(read.size())) {
+                        fields.*read[entry]->text = tag.content;
                     }
                 } else if (set == TagList::kOptions) {
                     tags.SetValue(tag.name, tag.content);
@@ -119,17 +120,9 @@ void MetaTagReader::ReadTags(int set, TagList& tags) {
 }
 
 void MetaTagReader::SetMetaTags(const TagList& tags) {
-    WizardFields& fields = wizard_.fields;
-    fields.Edit4 = tags.Value("generator");
-    fields.ComboBox4 = tags.Value("classification");
-    fields.ComboBox1 = tags.Value("robots");
-    fields.ComboBox3 = tags.Value("distribution");
-    fields.ComboBox2 = tags.Value("rating");
-    fields.Edit6 = tags.Value("copyright");
-    fields.Edit7 = tags.Value("author");
-    fields.Edit2 = tags.Value("revisit-after");
-    fields.ComboBox5 = tags.Value("language");
-    fields.Edit3 = tags.Value("reply-to");
+    for (const WizardField* field : FieldTable::ReadBy(WizardField::Read::Options)) {
+        wizard_.fields.*field->text = tags.Value(field->metaName);
+    }
 }
 
 void MetaTagReader::ReadTitleLine() {

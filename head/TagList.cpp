@@ -1,6 +1,7 @@
 #include "head/TagList.h"
 
 #include "base/AsciiText.h"
+#include "base/FieldTable.h"
 #include "base/Wizard.h"
 
 namespace zendal {
@@ -18,6 +19,7 @@ void TagList::BuildTagList(Wizard& wizard, int set) {
     entries_.clear();
     switch (set) {
         case kKeywordsAndDescription:
+            // In the order of the fields that this read fills (FieldTable).
             Show(wizard, "Loading Description ");
             Add("Description=");
             Show(wizard, "Loading Keywords ");
@@ -25,10 +27,8 @@ void TagList::BuildTagList(Wizard& wizard, int set) {
             break;
         case kOptions:
             Show(wizard, "Loading generator ");
-            for (const char* name :
-                 {"generator", "classification", "robots", "distribution", "rating", "copyright",
-                  "author", "language", "revisit-after", "reply-to"}) {
-                Add(std::string(name) + "=");
+            for (const WizardField* field : FieldTable::ReadBy(WizardField::Read::Options)) {
+                Add(std::string(field->metaName) + "=");
             }
             Show(wizard, "Loading expires ");
             break;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/FieldTable.h"
 #include "base/MultipleSelection.h"
 #include "base/Wizard.h"
 
@@ -9,48 +10,22 @@ namespace zendal {
 
 namespace {
 
-struct FieldRow {
-    std::string WizardFields::*field;
-    const char* name;
-    bool httpEquiv;
-};
-
-// Rows 3 to 15 of the generation, the fields whose value makes one line when not blank; the
-// pragma line stands between generator and revisit.
-const FieldRow kBeforePragma[] = {{&WizardFields::Edit4, "generator", false}};
-const FieldRow kAfterPragma[] = {
-    {&WizardFields::Edit2, "revisit-after", false},
-    {&WizardFields::ComboBox4, "classification", false},
-    {&WizardFields::edit1, "description", false},
-    {&WizardFields::edit22, "keywords", false},
-    {&WizardFields::ComboBox1, "robots", false},
-    {&WizardFields::ComboBox3, "distribution", false},
-    {&WizardFields::ComboBox2, "rating", false},
-    {&WizardFields::Edit6, "copyright", false},
-    {&WizardFields::Edit7, "author", false},
-    {&WizardFields::Edit3, "reply-to", true},
-    {&WizardFields::ComboBox5, "language", false},
-};
-
-// The blank tag list's order differs from the generation's.
-const FieldRow kBlankRows[] = {
-    {&WizardFields::edit22, "keywords", false},
-    {&WizardFields::Edit4, "generator", false},
-    {nullptr, "pragma", true},
-    {&WizardFields::Edit2, "revisit-after", false},
-    {&WizardFields::ComboBox4, "classification", false},
-    {&WizardFields::edit1, "description", false},
-    {&WizardFields::ComboBox1, "robots", false},
-    {&WizardFields::ComboBox3, "distribution", false},
-    {&WizardFields::ComboBox2, "rating", false},
-    {&WizardFields::Edit6, "copyright", false},
-    {&WizardFields::Edit7, "author", false},
-    {&WizardFields::Edit3, "reply-to", true},
-    {&WizardFields::ComboBox5, "language", false},
-};
-
 std::string Prefix(const std::string& name, bool httpEquiv) {
     return std::string(httpEquiv ? "<meta http-equiv=\"" : "<meta name=\"") + name + "\"";
+}
+
+// The start of a field's tag, up to its name; the title's blank tag is a meta tag too, with
+// http-equiv "title".
+std::string Prefix(const WizardField& field) {
+    return Prefix(field.metaName, field.tag != WizardField::Tag::Name);
+}
+
+// The value that the field's tag carries, empty when the field is blank.
+std::string Value(const WizardField& field, const WizardFields& fields) {
+    if (field.checked != nullptr) {
+        return fields.*field.checked ? field.content : "";
+    }
+    return fields.*field.text;
 }
 
 }  // namespace
@@ -83,20 +58,13 @@ void TagGeneration::TabSheet5Enter() {
         tagLines.push_back(line);
         generatedMetaList.push_back(std::move(line));
     };
-    auto addRows = [&](const auto& rows) {
-        for (const FieldRow& row : rows) {
-            const std::string& value = fields.*row.field;
-            if (!value.empty()) {
-                add(row.httpEquiv ? HttpEquivLine(row.name, value) : NameLine(row.name, value));
-            }
-        }
-    };
     add(NameLine("resource-type", "document"));
-    addRows(kBeforePragma);
-    if (fields.CheckBox1) {
-        add(HttpEquivLine("pragma", "no-cache"));
+    for (const WizardField* field : FieldTable::Written()) {
+        const std::string value = Value(*field, fields);
+        if (!value.empty()) {
+            add(Prefix(*field) + " content=\"" + value + "\">");
+        }
     }
-    addRows(kAfterPragma);
     for (const CustomRow& row : fields.grid1) {
         const std::string name = row.MetaName();
         const std::string value = row.MetaValue();
@@ -126,13 +94,18 @@ void TagGeneration::Button32Click(const std::string& tagLinesText) {
 int TagGeneration::BuildBlankTagList() {
     const WizardFields& fields = wizard_.fields;
     blankTagList.clear();
-    if (fields.Titlebox.empty()) {
-        blankTagList.push_back(Prefix("title", true));
-    }
-    for (const FieldRow& row : kBlankRows) {
-        const bool blank = row.field == nullptr ? !fields.CheckBox1 : (fields.*row.field).empty();
-        if (blank) {
-            blankTagList.push_back(Prefix(row.name, row.httpEquiv));
+    auto addIfBlank = [&](const WizardField& field) {
+        if (Value(field, fields).empty()) {
+            blankTagList.push_back(Prefix(field));
+        }
+    };
+    // The title first, then the key words, then the others in the order they are written.
+    const WizardField& keywords = FieldTable::Of(&WizardFields::edit22);
+    addIfBlank(FieldTable::Of(&WizardFields::Titlebox));
+    addIfBlank(keywords);
+    for (const WizardField* field : FieldTable::Written()) {
+        if (field != &keywords) {
+            addIfBlank(*field);
         }
     }
     for (const CustomRow& row : fields.grid1) {

@@ -24,12 +24,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "analysis/RuleBaseCommand.h"
 #include "analysis/ui/AnalysisPage.h"
 #include "analysis/ui/Tpoledit.h"
 #include "base/EHostFailure.h"
-#include "base/FieldLists.h"
+#include "base/FieldTable.h"
 #include "base/SettingsDefaults.h"
 #include "base/StartUp.h"
 #include "base/ZendalError.h"
@@ -52,24 +55,39 @@ T* Named(T* widget, const char* name) {
     return widget;
 }
 
-QComboBox* DropDown(const char* name, const std::vector<std::string>& items, QWidget* parent) {
-    auto* box = Named(new QComboBox(parent), name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(items.size()));
-    for (const std::string& item : items) {
-        texts << Q(item);
-    }
-    box->addItems(texts);
-    return box;
-}
-
-QPlainTextEdit* TextBox(const char* name, QWidget* parent) {
-    auto* box = Named(new QPlainTextEdit(parent), name);
+QPlainTextEdit* TextBox(QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
     box->setTabChangesFocus(true);
     box->setMinimumHeight(box->fontMetrics().lineSpacing() * 4 + 12);
     return box;
+}
+
+// The field's value shown in its control, and taken back from it.
+void ShowValue(const WizardField& field, const WizardFields& fields, QWidget* control) {
+    if (auto* box = qobject_cast<QCheckBox*>(control)) {
+        box->setChecked(fields.*field.checked);
+        return;
+    }
+    const QString text = Q(fields.*field.text);
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
+        memo->setPlainText(text);
+    } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        line->setText(text);
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        list->setCurrentText(text);
+    }
+}
+
+void TakeValue(const WizardField& field, WizardFields& fields, const QWidget* control) {
+    if (auto* box = qobject_cast<const QCheckBox*>(control)) {
+        fields.*field.checked = box->isChecked();
+    } else if (auto* memo = qobject_cast<const QPlainTextEdit*>(control)) {
+        fields.*field.text = memo->toPlainText().toStdString();
+    } else if (auto* line = qobject_cast<const QLineEdit*>(control)) {
+        fields.*field.text = line->text().toStdString();
+    } else if (auto* list = qobject_cast<const QComboBox*>(control)) {
+        fields.*field.text = list->currentText().toStdString();
+    }
 }
 
 // The fixed text on the right of a page, on the tool-tip colours like the other pages' panels.
@@ -166,6 +184,23 @@ TForm1::TForm1(MessagePort* messages, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
+template <typename Control>
+Control* TForm1::Field(const char* name, Control* control) {
+    const WizardField& field = FieldTable::OfControl(name);
+    control->setObjectName(QString::fromLatin1(field.control));
+    if constexpr (std::is_same_v<Control, QComboBox>) {
+        control->setEditable(true);
+        control->setInsertPolicy(QComboBox::NoInsert);
+        QStringList texts;
+        for (const std::string& item : field.list()) {
+            texts << Q(item);
+        }
+        control->addItems(texts);
+    }
+    fieldControls_.push_back({&field, control});
+    return control;
+}
+
 QToolButton* TForm1::AddButton(QWidget* bar, const char* caption, const char* name,
                                const char* hint, void (TForm1::*handler)()) {
     QToolButton* button = WindowButtons::AddToolButton(bar, caption, name, hint);
@@ -193,9 +228,9 @@ void TForm1::BuildKeyWordsPage() {
     auto* group =
         Named(new QGroupBox(QStringLiteral("Key Words && Description"), TabSheet1), "GroupBox1");
     auto* fields = new QVBoxLayout(group);
-    edit22 = TextBox("edit22", group);
-    edit1 = TextBox("edit1", group);
-    Titlebox = Named(new QLineEdit(group), "Titlebox");
+    edit22 = Field("edit22", TextBox(group));
+    edit1 = Field("edit1", TextBox(group));
+    Titlebox = Field("Titlebox", new QLineEdit(group));
     WindowButtons::SetHint(Titlebox, "Title of the document");
     edit22->installEventFilter(this);
     edit1->installEventFilter(this);
@@ -263,21 +298,21 @@ void TForm1::BuildOptionsPage() {
     auto* form = new QFormLayout(group);
     form->setVerticalSpacing(4);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    Edit4 = Named(new QLineEdit(group), "Edit4");
-    ComboBox1 = DropDown("ComboBox1", FieldLists::Robots(), group);
+    Edit4 = Field("Edit4", new QLineEdit(group));
+    ComboBox1 = Field("ComboBox1", new QComboBox(group));
     ComboBox1->setMaxVisibleItems(6);
-    ComboBox3 = DropDown("ComboBox3", FieldLists::Distribution(), group);
-    ComboBox2 = DropDown("ComboBox2", FieldLists::Rating(), group);
-    ComboBox5 = DropDown("ComboBox5", FieldLists::Language(), group);
-    Edit6 = Named(new QLineEdit(group), "Edit6");
-    Edit7 = Named(new QLineEdit(group), "Edit7");
-    ComboBox4 = DropDown("ComboBox4", FieldLists::Classification(), group);
-    Edit3 = Named(new QLineEdit(group), "Edit3");
-    Edit2 = Named(new QLineEdit(group), "Edit2");
+    ComboBox3 = Field("ComboBox3", new QComboBox(group));
+    ComboBox2 = Field("ComboBox2", new QComboBox(group));
+    ComboBox5 = Field("ComboBox5", new QComboBox(group));
+    Edit6 = Field("Edit6", new QLineEdit(group));
+    Edit7 = Field("Edit7", new QLineEdit(group));
+    ComboBox4 = Field("ComboBox4", new QComboBox(group));
+    Edit3 = Field("Edit3", new QLineEdit(group));
+    Edit2 = Field("Edit2", new QLineEdit(group));
     WindowButtons::SetHint(Edit2,
                            " Instructs search engine crawlers when to return (Default: 30 Days) ");
-    CheckBox1 = Named(new QCheckBox(QStringLiteral("Use Pragma (Browser Cache = FALSE)"), group),
-                      "CheckBox1");
+    CheckBox1 = Field("CheckBox1",
+                      new QCheckBox(QStringLiteral("Use Pragma (Browser Cache = FALSE)"), group));
     WindowButtons::SetHint(CheckBox1, "Forces browser to reload the page versus using cache");
 
     auto* robots = new QLabel(QStringLiteral("S-BOTS"), group);
@@ -357,9 +392,9 @@ void TForm1::BuildGeneratePage() {
     TagLines = Named(new QPlainTextEdit(fields), "TagLines");
     TagLines->setReadOnly(true);
     TagLines->setLineWrapMode(QPlainTextEdit::NoWrap);
-    CheckBox2 = Named(new QCheckBox(QStringLiteral("Create Backup Files"), fields), "CheckBox2");
+    CheckBox2 = Field("CheckBox2", new QCheckBox(QStringLiteral("Create Backup Files"), fields));
     WindowButtons::SetHint(CheckBox2, "Select this box to create backup files");
-    CheckBox4 = Named(new QCheckBox(QStringLiteral("Remove '<meta' Blanks"), fields), "CheckBox4");
+    CheckBox4 = Field("CheckBox4", new QCheckBox(QStringLiteral("Remove '<meta' Blanks"), fields));
     WindowButtons::SetHint(CheckBox4, "Remove meta tag values which were left blank");
     auto* boxes = new QHBoxLayout;
     boxes->addWidget(CheckBox2);
@@ -666,45 +701,17 @@ void TForm1::ShowHelp(int context) {
 }
 
 void TForm1::FieldsToControls() {
-    const WizardFields& f = wizard_.fields;
-    edit22->setPlainText(Q(f.edit22));
-    edit1->setPlainText(Q(f.edit1));
-    Titlebox->setText(Q(f.Titlebox));
-    Edit4->setText(Q(f.Edit4));
-    ComboBox1->setCurrentText(Q(f.ComboBox1));
-    ComboBox3->setCurrentText(Q(f.ComboBox3));
-    ComboBox2->setCurrentText(Q(f.ComboBox2));
-    ComboBox5->setCurrentText(Q(f.ComboBox5));
-    Edit6->setText(Q(f.Edit6));
-    Edit7->setText(Q(f.Edit7));
-    ComboBox4->setCurrentText(Q(f.ComboBox4));
-    Edit3->setText(Q(f.Edit3));
-    Edit2->setText(Q(f.Edit2));
-    CheckBox1->setChecked(f.CheckBox1);
-    CheckBox2->setChecked(f.CheckBox2);
-    CheckBox4->setChecked(f.CheckBox4);
+    for (const auto& [field, control] : fieldControls_) {
+        ShowValue(*field, wizard_.fields, control);
+    }
     customPage_->ShowSchema();
 }
 
 void TForm1::ControlsToFields() {
-    WizardFields& f = wizard_.fields;
     grid1->CommitEdit();
-    f.edit22 = edit22->toPlainText().toStdString();
-    f.edit1 = edit1->toPlainText().toStdString();
-    f.Titlebox = Titlebox->text().toStdString();
-    f.Edit4 = Edit4->text().toStdString();
-    f.ComboBox1 = ComboBox1->currentText().toStdString();
-    f.ComboBox3 = ComboBox3->currentText().toStdString();
-    f.ComboBox2 = ComboBox2->currentText().toStdString();
-    f.ComboBox5 = ComboBox5->currentText().toStdString();
-    f.Edit6 = Edit6->text().toStdString();
-    f.Edit7 = Edit7->text().toStdString();
-    f.ComboBox4 = ComboBox4->currentText().toStdString();
-    f.Edit3 = Edit3->text().toStdString();
-    f.Edit2 = Edit2->text().toStdString();
-    f.CheckBox1 = CheckBox1->isChecked();
-    f.CheckBox2 = CheckBox2->isChecked();
-    f.CheckBox4 = CheckBox4->isChecked();
+    for (const auto& [field, control] : fieldControls_) {
+        TakeValue(*field, wizard_.fields, control);
+    }
     // The custom grid edits the fields itself.
     wizard_.schemaName = scname->currentText().toStdString();
 }

@@ -3,12 +3,15 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "analysis/MetaTagAnalysis.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/QtClipboardPort.h"
 #include "app/ui/QtMessagePort.h"
 #include "app/ui/QtStatusPort.h"
+#include "base/FieldTable.h"
 #include "base/Wizard.h"
 #include "custom/ui/MetaGrid.h"
 #include "head/ReadCommands.h"
@@ -158,9 +161,13 @@ class TForm1 : public QMainWindow {
                            void (TForm1::*handler)());
     QAction* AddItem(QMenu* menu, const char* caption, const char* name, const char* hint,
                      const std::function<void()>& handler);
+    // The control of a wizard field, named after its field (FieldTable) and mirrored with it.
+    template <typename Control>
+    Control* Field(const char* name, Control* control);
     // Runs a command over the fields and shows what it leaves unhandled.
     void RunCommand(const std::function<void()>& command);
 
+    std::vector<std::pair<const WizardField*, QWidget*>> fieldControls_;
     QtMessagePort messages_;
     QtStatusPort status_;
     QtClipboardPort clipboard_;

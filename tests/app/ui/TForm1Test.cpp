@@ -19,6 +19,7 @@
 #include "app/ui/DocumentWindow.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/TForm1.h"
+#include "base/FieldTable.h"
 #include "base/IniSettingsStore.h"
 #include "spell/SpellCheckButtons.h"
 #include "support/MemoryHost.h"
@@ -129,6 +130,31 @@ class TForm1Test : public QObject {
         QVERIFY(form.findChild<QCheckBox*>("CheckBox2")->isChecked());
         QVERIFY(!form.findChild<QCheckBox*>("CheckBox4")->isChecked());
         QCOMPARE(form.grid1->model()->rowCount(), 4);
+    }
+
+    // Every field of the table has its control, and its value goes there and back.
+    void everyFieldOfTheTableGoesThroughItsControl() {
+        TForm1 form(&messages_);
+        zendal::WizardFields& fields = form.wizard().fields;
+        for (const zendal::WizardField& field : zendal::FieldTable::Fields()) {
+            QVERIFY2(form.findChild<QWidget*>(field.control) != nullptr, field.control);
+            if (field.checked != nullptr) {
+                fields.*field.checked = !(fields.*field.checked);
+            } else {
+                fields.*field.text = std::string("value of ") + field.control;
+            }
+        }
+        const zendal::WizardFields shown = fields;
+        form.FieldsToControls();
+        fields = zendal::WizardFields{};
+        form.ControlsToFields();
+        for (const zendal::WizardField& field : zendal::FieldTable::Fields()) {
+            if (field.checked != nullptr) {
+                QVERIFY2(fields.*field.checked == shown.*field.checked, field.control);
+            } else {
+                QCOMPARE(fields.*field.text, shown.*field.text);
+            }
+        }
     }
 
     void aScreenSmallerThanTheWizardKeepsItsMenuOnIt() {
