@@ -357,7 +357,7 @@ bool KeyWordGenerator::SpeedButton5Click(const std::vector<std::string>& memoLin
 
 void KeyWordGenerator::Button2Click() {
     if (help_ != nullptr) {
-        help_->ShowContext(kHelpContext);
+        help_->ShowContext(HelpContext::KeyWordGenerator);
     }
 }
 

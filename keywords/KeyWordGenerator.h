@@ -37,7 +37,6 @@ class KeyWordGenerator {
     static constexpr int kDefaultTopCount = 25;
     static constexpr int kMinTopCount = 0;  // the range of the spin control
     static constexpr int kMaxTopCount = 300;
-    static constexpr int kHelpContext = 17;
 
     static constexpr const char* kNoUniqueWords =
         "No unique words were found in the number of characters that you specified in the body "

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/HelpContext.h"
 #include "spell/SpellSessionLists.h"
 
 namespace zendal {
@@ -56,7 +57,7 @@ class TSpellDlg {
         std::vector<AccentIcon> accentIcons = {AccentIcon::acSpanish};
         Language dictionaryType = Language::lgEnglish;
         Language labelLanguage = Language::lgEnglish;
-        int helpContext = 0;
+        HelpContext helpContext = HelpContext::Contents;
         std::string fontName = "MS Sans Serif";
         int fontPoints = 8;
         bool fontBold = true;

@@ -29,8 +29,6 @@ class AnalysisPage : public QWidget {
     QToolButton* ExamineButton() const { return examine_; }      // SpeedButton1
     QToolButton* HelpButton() const { return help_; }            // mta
 
-    static constexpr int kHelpContext = 5;
-
   private:
     QTabWidget* inner_ = nullptr;
     QPlainTextEdit* report_ = nullptr;

@@ -121,7 +121,7 @@ void Tpoledit::Button1Click() {
 
 void Tpoledit::Button3Click() {
     if (help_ != nullptr) {
-        help_->ShowContext(kHelpContext);
+        help_->ShowContext(HelpContext::RuleBase);
     }
 }
 

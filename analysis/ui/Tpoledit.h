@@ -26,8 +26,6 @@ class Tpoledit : public QDialog {
     void Button1Click();  // &Close
     void Button3Click();  // &Help
 
-    static constexpr int kHelpContext = 20;
-
   private:
     QLineEdit* AddBox(QGridLayout* grid, int row, const char* caption, const char* name,
                       const char* fixedLabel);

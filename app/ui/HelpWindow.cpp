@@ -11,31 +11,12 @@
 
 namespace zendal {
 
-namespace {
-
-struct HelpPage {
-    int context;
-    const char* file;
-};
-
-constexpr HelpPage kPages[] = {
-    {0, "contents.html"},           {1, "keywords-page.html"},     {2, "options-page.html"},
-    {3, "custom-page.html"},        {4, "generate-page.html"},     {5, "analysis-page.html"},
-    {8, "creating-documents.html"}, {11, "how-zendal-works.html"}, {13, "promotion-faq.html"},
-    {17, "keyword-generator.html"}, {18, "meta-tags.html"},        {20, "rule-base.html"},
-    {77, "whats-new.html"},
-};
-
-}  // namespace
-
-const int HelpWindow::kContexts[13] = {0, 1, 2, 3, 4, 5, 8, 11, 13, 17, 18, 20, 77};
-
 HelpWindow::~HelpWindow() {
     delete window_.data();
 }
 
-QString HelpWindow::PageOf(int context) {
-    for (const HelpPage& page : kPages) {
+QString HelpWindow::PageOf(HelpContext context) {
+    for (const HelpPage& page : kHelpPages) {
         if (page.context == context) {
             return QString::fromLatin1(page.file);
         }
@@ -49,8 +30,8 @@ QString HelpWindow::Folder() {
                             : QFileInfo(QString::fromStdString(contents)).absolutePath();
 }
 
-void HelpWindow::ShowContext(int context) {
-    lastContext_ = context;
+void HelpWindow::ShowContext(HelpContext context) {
+    lastContext_ = static_cast<int>(context);
     if (window_.isNull()) {
         // A window of its own, so that help stays open beside the wizard.
         window_ = new QWidget(owner_, Qt::Window);

@@ -17,14 +17,12 @@ class HelpWindow : public HelpPort {
     explicit HelpWindow(QWidget* owner) : owner_(owner) {}
     ~HelpWindow() override;
 
-    void ShowContext(int context) override;
+    void ShowContext(HelpContext context) override;
 
     // The page of a help context ("contents.html" for a context without a page of its own).
-    static QString PageOf(int context);
+    static QString PageOf(HelpContext context);
     // The shipped help folder, or empty when none is found.
     static QString Folder();
-    // The contexts that have pages, in the order of the contents.
-    static const int kContexts[13];
 
     QTextBrowser* Browser() const { return browser_; }
     int LastContext() const { return lastContext_; }

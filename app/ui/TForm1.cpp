@@ -285,7 +285,7 @@ void TForm1::BuildKeyWordsPage() {
     AddButton(bar, "Next", "savekeywds", "Save these values and continue",
               &TForm1::savekeywdsClick);
     connect(AddButton(bar, "Help", "button14", "Help", nullptr), &QToolButton::clicked, this,
-            [this] { ShowHelp(1); });
+            [this] { ShowHelp(HelpContext::KeyWordsPage); });
     AddButton(bar, "About", "SpeedButton15", "About Zendal - HomeSite Edition",
               &TForm1::SpeedButton15Click);
     EndBar(bar);
@@ -365,7 +365,7 @@ void TForm1::BuildOptionsPage() {
     connect(AddButton(bar, "Next", "SaveOpt", "Save Values and Continue", nullptr),
             &QToolButton::clicked, this, [this] { ShowPage(TabSheet5); });
     connect(AddButton(bar, "Help", "Button12", "Help", nullptr), &QToolButton::clicked, this,
-            [this] { ShowHelp(2); });
+            [this] { ShowHelp(HelpContext::OptionsPage); });
     EndBar(bar);
 }
 
@@ -419,7 +419,7 @@ void TForm1::BuildGeneratePage() {
     AddButton(bar, "Clipboard", "Button32", "Copy Tags to the Clipboard", &TForm1::Button32Click);
     AddButton(bar, "Update", "Button34", "Write meta tags to your file", &TForm1::Button34Click);
     connect(AddButton(bar, "Help", "Button17", "Help", nullptr), &QToolButton::clicked, this,
-            [this] { ShowHelp(4); });
+            [this] { ShowHelp(HelpContext::GeneratePage); });
     connect(AddButton(bar, "Exit", "SpeedButton13", "Exit", nullptr), &QToolButton::clicked, this,
             &QWidget::close);
     EndBar(bar);
@@ -437,7 +437,7 @@ void TForm1::BuildAnalysisPage() {
     connect(analysisPage_->EditRulesButton(), &QToolButton::clicked, this,
             &TForm1::SpeedButton12Click);
     connect(analysisPage_->HelpButton(), &QToolButton::clicked, this,
-            [this] { ShowHelp(AnalysisPage::kHelpContext); });
+            [this] { ShowHelp(HelpContext::AnalysisPage); });
     // The inner tab is entered when the focus goes into it.
     QWidget* inner = analysisPage_->findChild<QWidget*>(QStringLiteral("TabSheet13"));
     connect(qApp, &QApplication::focusChanged, this, [this, inner](QWidget* old, QWidget* now) {
@@ -499,19 +499,21 @@ void TForm1::BuildMenu() {
             "Create Nutton for this Add-in in the Common Toolbar", [this] { AddZendal1Click(); });
 
     QMenu* help = menu("&Help", "Help1");
-    const auto helpItem = [this, help](const char* caption, const char* name, int context) {
+    const auto helpItem = [this, help](const char* caption, const char* name, HelpContext context) {
         AddItem(help, caption, name, nullptr, [this, context] { ShowHelp(context); });
     };
-    helpItem("&Contents", "Contents1", 0);
-    helpItem("&What's New", "WhatsNew1", 77);
+    helpItem("&Contents", "Contents1", HelpContext::Contents);
+    helpItem("&What's New", "WhatsNew1", HelpContext::WhatsNew);
     AddItem(help, "Help for the current &page", "HelpForCurrentPage1", nullptr,
             [this] { HelpForCurrentPage1Click(); });
-    helpItem("&Using the Key Word Generator", "UsingTheKeyWordGenerator1", 17);
-    helpItem("&How Zendal works with ColdFusion", "HowZendalWorks1", 11);
+    helpItem("&Using the Key Word Generator", "UsingTheKeyWordGenerator1",
+             HelpContext::KeyWordGenerator);
+    helpItem("&How Zendal works with ColdFusion", "HowZendalWorks1", HelpContext::HowZendalWorks);
     help->addSeparator();
-    helpItem("&Web Site Promotion FAQS", "WebSitePromotionFAQS1", 13);
-    helpItem("&Meta Tags Supported by Zendal", "MetaTagsSupported1", 18);
-    helpItem("&Creating your Web Document", "CreatingYourWebDocument1", 8);
+    helpItem("&Web Site Promotion FAQS", "WebSitePromotionFAQS1", HelpContext::PromotionFaq);
+    helpItem("&Meta Tags Supported by Zendal", "MetaTagsSupported1", HelpContext::MetaTags);
+    helpItem("&Creating your Web Document", "CreatingYourWebDocument1",
+             HelpContext::CreatingDocuments);
     help->addSeparator();
     AddItem(help, "&About Zendal", "AboutZendal1", nullptr, [this] { SpeedButton15Click(); });
 }
@@ -673,28 +675,28 @@ void TForm1::AddZendal1Click() {
     }
 }
 
-int TForm1::CurrentPageHelpContext() const {
+HelpContext TForm1::CurrentPageHelpContext() const {
     QWidget* page = PageControl101->currentWidget();
     if (page == TabSheet2) {
-        return 2;
+        return HelpContext::OptionsPage;
     }
     if (page == Custom) {
-        return CustomPage::kHelpContext;
+        return HelpContext::CustomPage;
     }
     if (page == TabSheet5) {
-        return 4;
+        return HelpContext::GeneratePage;
     }
     if (page == TabSheet12) {
-        return AnalysisPage::kHelpContext;
+        return HelpContext::AnalysisPage;
     }
-    return 1;
+    return HelpContext::KeyWordsPage;
 }
 
 void TForm1::HelpForCurrentPage1Click() {
     ShowHelp(CurrentPageHelpContext());
 }
 
-void TForm1::ShowHelp(int context) {
+void TForm1::ShowHelp(HelpContext context) {
     if (wizard_.help != nullptr) {
         wizard_.help->ShowContext(context);
     }

@@ -96,8 +96,8 @@ class TForm1 : public QMainWindow {
     void AddZendal1Click();
     // Help of the page on show.
     void HelpForCurrentPage1Click();
-    void ShowHelp(int context);
-    int CurrentPageHelpContext() const;
+    void ShowHelp(HelpContext context);
+    HelpContext CurrentPageHelpContext() const;
 
     // Page entry.
     void TabSheet1Enter();

@@ -143,7 +143,7 @@ void CustomPage::button38Click() {
 
 void CustomPage::SpeedButton3Click() {
     if (wizard_.help != nullptr) {
-        wizard_.help->ShowContext(kHelpContext);
+        wizard_.help->ShowContext(HelpContext::CustomPage);
     }
 }
 

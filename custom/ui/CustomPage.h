@@ -22,8 +22,6 @@ class CustomPage : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr int kHelpContext = 3;
-
     explicit CustomPage(Wizard& wizard, QWidget* parent = nullptr);
 
     // Shows the wizard's grid, the selector's list and its text.

@@ -5,15 +5,12 @@
 
 #include "analysis/ui/Tpoledit.h"
 #include "support/MemorySettingsStore.h"
+#include "support/RecordingHelpPort.h"
 #include "support/ScriptedMessagePort.h"
 
 using namespace zendal;
 
-class RecordingHelp : public HelpPort {
-  public:
-    void ShowContext(int context) override { contexts.push_back(context); }
-    std::vector<int> contexts;
-};
+using RecordingHelp = zendal::test::RecordingHelpPort;
 
 class TpoleditTest : public QObject {
     Q_OBJECT

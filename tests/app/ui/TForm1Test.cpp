@@ -24,6 +24,7 @@
 #include "spell/SpellCheckButtons.h"
 #include "support/MemoryHost.h"
 #include "support/MemorySettingsStore.h"
+#include "support/RecordingHelpPort.h"
 #include "support/ScriptedMessagePort.h"
 
 using zendal::StatusPort;
@@ -33,10 +34,7 @@ namespace {
 
 constexpr const char* kKey = "Software\\VELQ\\rodoru";
 
-struct RecordingHelp : zendal::HelpPort {
-    void ShowContext(int context) override { contexts.push_back(context); }
-    std::vector<int> contexts;
-};
+using RecordingHelp = zendal::test::RecordingHelpPort;
 
 struct RecordingClipboard : zendal::ClipboardPort {
     void SetText(const std::string& text) override { texts.push_back(text); }
@@ -403,16 +401,16 @@ class TForm1Test : public QObject {
     }
 
     void everyHelpContextHasAPage() {
-        for (int context : zendal::HelpWindow::kContexts) {
+        for (const zendal::HelpPage& page : zendal::kHelpPages) {
             const QString path =
-                zendal::HelpWindow::Folder() + "/" + zendal::HelpWindow::PageOf(context);
+                zendal::HelpWindow::Folder() + "/" + zendal::HelpWindow::PageOf(page.context);
             QVERIFY2(QFile::exists(path), qPrintable(path));
         }
         QWidget owner;
         zendal::HelpWindow help(&owner);
-        help.ShowContext(18);
+        help.ShowContext(zendal::HelpContext::MetaTags);
         QVERIFY(help.Browser()->toPlainText().contains("Meta Tags Supported by Zendal"));
-        help.ShowContext(3);
+        help.ShowContext(zendal::HelpContext::CustomPage);
         QVERIFY(help.Browser()->source().toString().endsWith("custom-page.html"));
     }
 

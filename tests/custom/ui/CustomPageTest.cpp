@@ -18,6 +18,7 @@
 #include "custom/ui/CustomGridModel.h"
 #include "custom/ui/CustomPage.h"
 #include "custom/ui/MetaGrid.h"
+#include "support/RecordingHelpPort.h"
 #include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"
 
@@ -25,11 +26,7 @@ using namespace zendal;
 
 namespace {
 
-class RecordingHelp : public HelpPort {
-  public:
-    void ShowContext(int context) override { contexts.push_back(context); }
-    std::vector<int> contexts;
-};
+using RecordingHelp = zendal::test::RecordingHelpPort;
 
 struct ShownPage {
     explicit ShownPage(const QString& home) {

@@ -15,6 +15,7 @@
 #include "keywords/NoiseWordFile.h"
 #include "keywords/ui/kwgdisp.h"
 #include "support/MemorySettingsStore.h"
+#include "support/RecordingHelpPort.h"
 #include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"
 
@@ -31,11 +32,7 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class RecordingHelp : public HelpPort {
-  public:
-    void ShowContext(int context) override { contexts.push_back(context); }
-    std::vector<int> contexts;
-};
+using RecordingHelp = zendal::test::RecordingHelpPort;
 
 // A generator over a temporary program folder after one run on a page.
 struct Fixture {

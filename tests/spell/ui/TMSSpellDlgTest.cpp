@@ -15,6 +15,7 @@
 #include "spell/ui/QtSpellChecker.h"
 #include "spell/ui/TEnterEdit.h"
 #include "spell/ui/TMSSpellDlg.h"
+#include "support/RecordingHelpPort.h"
 #include "support/ScriptedMessagePort.h"
 
 using zendal::QtSpellChecker;
@@ -123,10 +124,7 @@ class TMSSpellDlgTest : public QObject {
     }
 
     void helpButtonOpensTheDialogsHelpContext() {
-        struct RecordingHelp : zendal::HelpPort {
-            std::vector<int> contexts;
-            void ShowContext(int context) override { contexts.push_back(context); }
-        } help;
+        zendal::test::RecordingHelpPort help;
         TMSSpellDlg& dialog = checker_->dialog();
         auto* button = dialog.findChild<QPushButton*>("btnHelp");
         dialog.SetHelp(&help);
