@@ -132,15 +132,22 @@ void AppendWindows1252(std::string& out, std::string_view text) {
     }
 }
 
+// How many line breaks of each kind a text holds: CR LF pairs, lone LF, lone CR.
+struct LineBreakCounts {
+    std::size_t crlf = 0;
+    std::size_t lf = 0;
+    std::size_t cr = 0;
+};
+
 // AppendWithLineBreaks, giving the counts of the breaks that it rewrote.
-DocumentCodec::LineBreakCounts AppendCounted(std::string& out, std::string_view text,
-                                             DocumentFormat::LineBreaks style) {
+LineBreakCounts AppendCounted(std::string& out, std::string_view text,
+                              DocumentFormat::LineBreaks style) {
     using LineBreaks = DocumentFormat::LineBreaks;
     const std::string_view lineBreak = style == LineBreaks::CRLF ? "\r\n"
                                        : style == LineBreaks::CR ? "\r"
                                                                  : "\n";
     out.reserve(out.size() + text.size());
-    DocumentCodec::LineBreakCounts counts;
+    LineBreakCounts counts;
     constexpr std::size_t npos = std::string_view::npos;
     // The next CR and the next LF at or after pos, each searched again only once passed.
     std::size_t cr = text.find('\r');
@@ -172,7 +179,7 @@ DocumentCodec::LineBreakCounts AppendCounted(std::string& out, std::string_view 
 }
 
 // Ties go to CR LF, then LF; LF when there is no break at all.
-DocumentFormat::LineBreaks MostFrequent(const DocumentCodec::LineBreakCounts& counts) {
+DocumentFormat::LineBreaks MostFrequent(const LineBreakCounts& counts) {
     using LineBreaks = DocumentFormat::LineBreaks;
     if (counts.crlf == 0 && counts.lf == 0 && counts.cr == 0) {
         return LineBreaks::LF;
@@ -216,27 +223,6 @@ std::string DocumentCodec::Utf8ToWindows1252(std::string_view text) {
     std::string out;
     AppendWindows1252(out, text);
     return out;
-}
-
-DocumentCodec::LineBreakCounts DocumentCodec::CountLineBreaks(std::string_view text) {
-    LineBreakCounts counts;
-    for (std::size_t i = text.find('\r'); i != std::string_view::npos; i = text.find('\r', i + 1)) {
-        if (i + 1 < text.size() && text[i + 1] == '\n') {
-            ++counts.crlf;
-        } else {
-            ++counts.cr;
-        }
-    }
-    std::size_t lf = 0;
-    for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1)) {
-        ++lf;
-    }
-    counts.lf = lf - counts.crlf;
-    return counts;
-}
-
-DocumentFormat::LineBreaks DocumentCodec::DetectLineBreaks(std::string_view bytes) {
-    return MostFrequent(CountLineBreaks(bytes));
 }
 
 void DocumentCodec::AppendWithLineBreaks(std::string& out, std::string_view text,

@@ -40,19 +40,9 @@ class DocumentCodec {
                                const Sink& sink);
     static constexpr std::size_t kPieceSize = 256 * 1024;
 
-    // How many line breaks of each kind the text holds: CR LF pairs, lone LF, lone CR.
-    struct LineBreakCounts {
-        std::size_t crlf = 0;
-        std::size_t lf = 0;
-        std::size_t cr = 0;
-    };
-
     static bool IsValidUtf8(std::string_view bytes);
     static std::string Windows1252ToUtf8(std::string_view bytes);
     static std::string Utf8ToWindows1252(std::string_view text);
-    // The most frequent style of the bytes; ties go to CR LF, then LF. LF without any break.
-    static DocumentFormat::LineBreaks DetectLineBreaks(std::string_view bytes);
-    static LineBreakCounts CountLineBreaks(std::string_view text);
     // Every line break (CR LF, lone CR, lone LF) written in the given style.
     static std::string WithLineBreaks(std::string_view text, DocumentFormat::LineBreaks style);
     // The same, added to the end of out.

@@ -42,11 +42,6 @@ std::string LineBuffer::ToCRLF(std::string_view text) {
     return DocumentCodec::WithLineBreaks(text, DocumentFormat::LineBreaks::CRLF);
 }
 
-bool LineBuffer::HasOnlyCRLF(std::string_view text) {
-    const DocumentCodec::LineBreakCounts counts = DocumentCodec::CountLineBreaks(text);
-    return counts.lf == 0 && counts.cr == 0;
-}
-
 void LineBuffer::Rebuild(std::string text) {
     if (!IndexLines(text, lineStarts_)) {
         text = ToCRLF(text);

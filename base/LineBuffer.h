@@ -53,7 +53,6 @@ class LineBuffer {
 
     // CR LF stays one break; any other CR or LF becomes CR LF. LF CR is two breaks.
     static std::string ToCRLF(std::string_view text);
-    static bool HasOnlyCRLF(std::string_view text);
 
   private:
     void Rebuild(std::string text);

@@ -33,7 +33,6 @@ void TXMLp::CloneFromComponent(const TCore& source) {
         OnSpecialSection = parser->OnSpecialSection;
         OnText = parser->OnText;
     }
-    TCore::CloneFromComponent(source);
 }
 
 }  // namespace zendal

@@ -26,7 +26,6 @@ class SpellSessionLists {
     // A word already paired keeps its first replacement.
     void AddChangeAll(const std::string& word, const std::string& replacement);
     std::optional<std::string> ChangeAllReplacement(const std::string& word) const;
-    const std::vector<Pair>& ChangeAllPairs() const { return pairs_; }
 
     // The pairs of an automatic corrections file: lines word=replacement, the replacement cut
     // to 255 characters; lines without "=" or with an empty side are skipped.

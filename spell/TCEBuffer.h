@@ -46,7 +46,6 @@ class TCEBuffer {
     std::size_t WordStart() const { return wordStart_; }
     std::size_t WordEnd() const { return wordEnd_; }
     bool DigitsOnly() const { return digitsOnly_; }
-    std::size_t TextSize() const { return textSize_; }
 
   private:
     char At(std::size_t position) const { return buffer_[position - 1]; }

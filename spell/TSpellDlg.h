@@ -32,13 +32,10 @@ class TSpellDlg {
     static constexpr int kIgnoreAll = 23;
     static constexpr int kChangeAll = 24;
 
-    enum class DialogStyle { dtWordPerfect, dtMSWord, dtWordPro96 };
     enum class AccentIcon { acSpanish };
-    enum class Language { lgEnglish };
 
     // The properties, with the values that the main window's checker uses.
     struct Properties {
-        DialogStyle dialogStyle = DialogStyle::dtMSWord;
         std::string dictionaryName = "zendal.dct";
         // APPLICATIONPATH stands for the program folder.
         std::string dictionaryPath = "APPLICATIONPATH";
@@ -51,12 +48,9 @@ class TSpellDlg {
         bool autoShift = true;
         bool confirmAdd = true;
         bool faster = true;
-        bool forceModal = false;
         bool showCompletedDialog = false;
         bool showGlyphs = true;
         std::vector<AccentIcon> accentIcons = {AccentIcon::acSpanish};
-        Language dictionaryType = Language::lgEnglish;
-        Language labelLanguage = Language::lgEnglish;
         HelpContext helpContext = HelpContext::Contents;
         std::string fontName = "MS Sans Serif";
         int fontPoints = 8;

@@ -18,7 +18,6 @@ class TSuggestList {
   public:
     explicit TSuggestList(std::size_t capacity) : capacity_(capacity) {}
 
-    void SetCapacity(std::size_t capacity) { capacity_ = capacity; }
     std::size_t Capacity() const { return capacity_; }
 
     // Scores the candidate against the word and places it.

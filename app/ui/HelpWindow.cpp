@@ -31,7 +31,6 @@ QString HelpWindow::Folder() {
 }
 
 void HelpWindow::ShowContext(HelpContext context) {
-    lastContext_ = static_cast<int>(context);
     if (window_.isNull()) {
         // A window of its own, so that help stays open beside the wizard.
         window_ = new QWidget(owner_, Qt::Window);

@@ -25,13 +25,11 @@ class HelpWindow : public HelpPort {
     static QString Folder();
 
     QTextBrowser* Browser() const { return browser_; }
-    int LastContext() const { return lastContext_; }
 
   private:
     QWidget* owner_;
     QPointer<QWidget> window_;
     QTextBrowser* browser_ = nullptr;
-    int lastContext_ = -1;
 };
 
 }  // namespace zendal

@@ -11,7 +11,6 @@ namespace zendal {
 class QtMessagePort : public MessagePort {
   public:
     explicit QtMessagePort(QWidget* parent = nullptr) : parent_(parent) {}
-    void SetParent(QWidget* parent) { parent_ = parent; }
 
     void Show(Box box, Outcome outcome, const std::string& text) override;
     bool AskYesNo(const std::string& text) override;

@@ -22,8 +22,6 @@ class QtStatusPort : public StatusPort {
     void ProcessMessages() override;
     void SetBusyCursor(bool busy) override;
 
-    QLabel* PanelLabel(Panel panel) const { return panels_[panel]; }
-
   private:
     std::array<QLabel*, 4> panels_{};
     BusyCursor busyCursor_;

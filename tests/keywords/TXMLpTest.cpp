@@ -386,8 +386,6 @@ TEST(TXMLp, PropertiesStartAtTheirDefaults) {
     EXPECT_FALSE(parser.PreserveWhiteSpace());
     EXPECT_EQ(parser.ExtraNameChars(), "");
     EXPECT_EQ(parser.ExtraSpaceChars(), "");
-    EXPECT_TRUE(parser.RaiseErrors());
-    EXPECT_EQ(parser.ErrorCode(), 0);
 }
 
 TEST(TXMLp, CloneFromComponentCopiesPropertiesAndHandlers) {
@@ -396,16 +394,12 @@ TEST(TXMLp, CloneFromComponentCopiesPropertiesAndHandlers) {
                                        .entityValue = "E",
                                        .extraNameChars = "-",
                                        .extraSpaceChars = "|"});
-    int notes = 0;
-    source.OnErrorNotify = [&](zendal::TCore&, int, int) { ++notes; };
     TXMLp copy;
     copy.CloneFromComponent(source);
     EXPECT_FALSE(copy.FlushOnEOL());
     EXPECT_TRUE(copy.PreserveWhiteSpace());
     EXPECT_EQ(copy.ExtraNameChars(), "-");
     EXPECT_EQ(copy.ExtraSpaceChars(), "|");
-    copy.Notify(1, 2);
-    EXPECT_EQ(notes, 1);
 
     // The handlers write into the source's list; the entity handler sets "E".
     copy.Parse("<a-b|c>&x;\ny");

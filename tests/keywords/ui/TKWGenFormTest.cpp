@@ -12,8 +12,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "keywords/KeyWordGenerator.h"
 #include "keywords/NoiseWordFile.h"
-#include "keywords/ui/kwgdisp.h"
+#include "keywords/ui/TKWGenForm.h"
 #include "support/MemorySettingsStore.h"
 #include "support/RecordingHelpPort.h"
 #include "support/RecordingStatusPort.h"
