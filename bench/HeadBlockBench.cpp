@@ -90,7 +90,7 @@ void Normalise(benchmark::State& state, std::size_t size) {
     wizard.fileList = {wizard.activeDocument};
     for (auto _ : state) {
         wizard.htmlrichedit.SetText(head);
-        HeadBlock(wizard).SetUpMetaLines();
+        HeadBlock(wizard.htmlrichedit, wizard.status, wizard.activeDocument).SetUpMetaLines();
         benchmark::DoNotOptimize(wizard.htmlrichedit.WholeText().data());
     }
     if (!messages.last.empty()) {

@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "base/AsciiText.h"
-#include "base/Wizard.h"
+#include "base/LineBuffer.h"
+#include "base/StatusPort.h"
 #include "head/EInvalidHTMLFile.h"
 #include "head/EInvalidMetaTag.h"
 
@@ -99,15 +100,16 @@ std::string BreakBetweenTags(std::string_view text) {
 
 }  // namespace
 
-HeadBlock::HeadBlock(Wizard& wizard) : wizard_(wizard), buffer_(wizard.htmlrichedit) {}
+HeadBlock::HeadBlock(LineBuffer& buffer, StatusPort& status, std::string fileName)
+    : buffer_(buffer), status_(status), fileName_(std::move(fileName)) {}
 
 void HeadBlock::Status(const std::string& text) {
-    wizard_.status.SetPanelText(StatusPort::MessagePanel, text);
+    status_.SetPanelText(StatusPort::MessagePanel, text);
 }
 
 // The pauses between the steps only let the window repaint.
 void HeadBlock::Pause() {
-    wizard_.status.ProcessMessages();
+    status_.ProcessMessages();
 }
 
 long HeadBlock::FindBetween(std::string_view needle, long from, long to) const {
@@ -139,7 +141,6 @@ void HeadBlock::SetUpMetaLines() {
 }
 
 HeadPositions HeadBlock::SetUpHeadBlock() {
-    const std::string& fileName = wizard_.activeDocument;
     RemoveBlanksBeforeHeadEnd();
 
     HeadPositions head;
@@ -148,7 +149,7 @@ HeadPositions HeadBlock::SetUpHeadBlock() {
     } else {
         long tagAt = FindInRest("<HEAD>", 0);
         if (tagAt == npos) {
-            throw EInvalidHTMLFile(fileName, "Missing '<HEAD>' Tag");
+            throw EInvalidHTMLFile(fileName_, "Missing '<HEAD>' Tag");
         }
         const std::string tag = buffer_.ReadRange(tagAt, 6);
         head.start = buffer_.ReplaceRange(tagAt, 6, tag + kCRLF);
@@ -162,7 +163,7 @@ HeadPositions HeadBlock::SetUpHeadBlock() {
     if (buffer_.IndexOfLine("</HEAD>") == npos) {
         long tagAt = FindInRest("</HEAD>", head.start);
         if (tagAt == npos) {
-            throw EInvalidHTMLFile(fileName, "Missing '</HEAD>' Tag");
+            throw EInvalidHTMLFile(fileName_, "Missing '</HEAD>' Tag");
         }
         const std::string tag = buffer_.ReadRange(tagAt, 7);
         buffer_.ReplaceRange(tagAt, 7, kCRLF + tag + kCRLF);
@@ -226,7 +227,7 @@ void HeadBlock::SetApartScriptsAndStyles(long headStart, long headEnd) {
         if (close == AsciiText::npos) {
             out.append(text, copied);
             buffer_.SetText(out);
-            throw EInvalidHTMLFile(wizard_.activeDocument, element.reason);
+            throw EInvalidHTMLFile(fileName_, element.reason);
         }
         out.append(text, copied, close - copied);
         out += kCRLF;
@@ -281,9 +282,7 @@ void HeadBlock::FormatTitleLine(long headStart, long& headEnd) {
     buffer_.ReplaceRange(title, close + 8 - title, kCRLF + element + kCRLF);
     headEnd = FindInRest("</HEAD>", headStart);
     if (close == title + 7) {
-        const std::string fileName =
-            wizard_.fileList.empty() ? std::string() : wizard_.fileList.front();
-        throw EInvalidMetaTag(std::string(kEmptyTitle) + kCRLF + "File name = " + fileName);
+        throw EInvalidMetaTag(std::string(kEmptyTitle) + kCRLF + "File name = " + fileName_);
     }
 }
 
@@ -366,7 +365,7 @@ void HeadBlock::JoinHeadLines() {
                 }
                 rest += kCRLF;
                 Status("Completing ");
-                wizard_.status.ProcessMessages();
+                status_.ProcessMessages();
                 continue;
             }
         }

@@ -5,8 +5,8 @@
 
 namespace zendal {
 
-class Wizard;
 class LineBuffer;
+class StatusPort;
 
 // Positions in the document line buffer's whole text found by SetUpHeadBlock.
 struct HeadPositions {
@@ -21,7 +21,10 @@ struct HeadPositions {
 // grows with the size of the head, not with its square.
 class HeadBlock {
   public:
-    explicit HeadBlock(Wizard& wizard);
+    // Works on the buffer and reports its steps in the status bar's message panel; fileName is
+    // the document's name in the failures' messages (the active document, the file list's one
+    // entry).
+    HeadBlock(LineBuffer& buffer, StatusPort& status, std::string fileName);
 
     // The whole normalisation. Throws EInvalidHTMLFile or EInvalidMetaTag; the buffer then
     // holds what the steps before the failure made of it.
@@ -51,8 +54,9 @@ class HeadBlock {
     void SetApartScriptsAndStyles(long headStart, long headEnd);
     void JoinHeadLines();
 
-    Wizard& wizard_;
     LineBuffer& buffer_;
+    StatusPort& status_;
+    std::string fileName_;
 };
 
 }  // namespace zendal

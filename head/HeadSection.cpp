@@ -1,7 +1,7 @@
 #include "head/HeadSection.h"
 
 #include "base/AsciiText.h"
-#include "base/Wizard.h"
+#include "base/LineBuffer.h"
 #include "head/EInvalidHTMLFile.h"
 
 namespace zendal {
@@ -32,9 +32,8 @@ std::size_t HeadSection::SearchedLength(std::string_view text) {
     return frameset != AsciiText::npos ? frameset + 9 : text.size();
 }
 
-void HeadSection::ExtractHeadSection(Wizard& wizard) {
-    LineBuffer& buffer = wizard.htmlrichedit;
-    std::size_t length = Length(buffer.WholeText(), wizard.activeDocument);
+void HeadSection::ExtractHeadSection(LineBuffer& buffer, const std::string& fileName) {
+    std::size_t length = Length(buffer.WholeText(), fileName);
     std::string section = buffer.WholeText().substr(0, length);
     buffer.Clear();
     buffer.SetText(section);

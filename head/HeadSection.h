@@ -6,7 +6,7 @@
 
 namespace zendal {
 
-class Wizard;
+class LineBuffer;
 
 // The head section of a document text: from its first character through the first </HEAD>
 // that lies before the body start (the first <BODY, else the first <FRAMESET).
@@ -21,9 +21,9 @@ class HeadSection {
     // when there is none. Loading only this much gives the same head section.
     static std::size_t SearchedLength(std::string_view text);
 
-    // Cuts the wizard's document line buffer down to its head section; on failure the buffer is
-    // left as it was.
-    static void ExtractHeadSection(Wizard& wizard);
+    // Cuts the document line buffer down to its head section; on failure, which names fileName,
+    // the buffer is left as it was.
+    static void ExtractHeadSection(LineBuffer& buffer, const std::string& fileName);
 };
 
 }  // namespace zendal

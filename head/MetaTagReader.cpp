@@ -136,7 +136,7 @@ void MetaTagReader::ReadTitleLine() {
     if (headEnd == LineBuffer::npos) {
         return;
     }
-    HeadBlock(wizard_).FormatTitleLine(head, headEnd);
+    HeadBlock(buffer, wizard_.status, wizard_.activeDocument).FormatTitleLine(head, headEnd);
     const long title = buffer.FindText("<title>", head, headEnd + 1 - head);
     if (title == LineBuffer::npos) {
         return;

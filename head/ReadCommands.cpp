@@ -168,10 +168,10 @@ bool ReadCommands::LoadAndRead(const Member& member) {
 
 void ReadCommands::ReadHead(Reading reading) {
     LineBuffer& buffer = wizard_.htmlrichedit;
-    HeadBlock head(wizard_);
+    HeadBlock head(buffer, wizard_.status, wizard_.activeDocument);
     MetaTagReader reader(wizard_);
     if (reading == Reading::Options || reading == Reading::Custom) {
-        HeadSection::ExtractHeadSection(wizard_);
+        HeadSection::ExtractHeadSection(buffer, wizard_.activeDocument);
         Status("Processing CRLF...");
         buffer.SetCRLFLineBreaks();
         Status("Setting Meta Lines...");
@@ -179,7 +179,7 @@ void ReadCommands::ReadHead(Reading reading) {
         ReadSet(reading == Reading::Options ? TagList::kOptions : TagList::kCustom);
         return;
     }
-    HeadSection::ExtractHeadSection(wizard_);
+    HeadSection::ExtractHeadSection(buffer, wizard_.activeDocument);
     Pause();
     Status("Processing CRLF...");
     buffer.SetCRLFLineBreaks();

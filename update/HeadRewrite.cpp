@@ -60,7 +60,7 @@ bool HeadRewrite::WriteTags(const std::string& fileName) {
     documentText = *hostText;
     // The extraction never looks past the body start tag, so the rest is not loaded twice.
     buffer.SetText(std::string_view(documentText).substr(0, searched));
-    HeadSection::ExtractHeadSection(wizard_);
+    HeadSection::ExtractHeadSection(buffer, wizard_.activeDocument);
     buffer.SetCRLFLineBreaks();
     if (!Rewrite(fileName, std::move(documentText))) {
         return false;
@@ -70,7 +70,7 @@ bool HeadRewrite::WriteTags(const std::string& fileName) {
 
 bool HeadRewrite::Rewrite(const std::string& fileName, std::string documentText) {
     try {
-        HeadBlock block(wizard_);
+        HeadBlock block(wizard_.htmlrichedit, wizard_.status, wizard_.activeDocument);
         block.SetUpMetaLines();
         if (wizard_.fields.CheckBox4) {
             tags_.RemoveBlankTags();

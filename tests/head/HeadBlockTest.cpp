@@ -9,6 +9,7 @@
 #include "head/HeadHarness.h"
 #include "head/HeadSection.h"
 #include "head/ReferenceHeadBlock.h"
+#include "support/RecordingStatusPort.h"
 #include "support/TestSupport.h"
 
 namespace zendal::test {
@@ -110,10 +111,10 @@ TEST(HeadBlock, NormalisesFixtures) {
         h.Open(c.fixture);
         h.LoadHead();
         if (c.failure == nullptr) {
-            HeadBlock(h.wizard).SetUpMetaLines();
+            h.Block().SetUpMetaLines();
             EXPECT_EQ(h.Lines(), c.block);
         } else {
-            std::string failure = FailureOf([&] { HeadBlock(h.wizard).SetUpMetaLines(); });
+            std::string failure = FailureOf([&] { h.Block().SetUpMetaLines(); });
             std::string expected = c.failure;
             if (expected.starts_with("Missing") || expected.starts_with("Invalid")) {
                 expected = "EInvalidHTMLFile: " + Invalid(c.fixture, expected);
@@ -134,9 +135,9 @@ TEST(HeadBlock, NormalisingANormalisedHeadChangesNothing) {
         HeadHarness h;
         h.Open(c.fixture);
         h.LoadHead();
-        HeadBlock(h.wizard).SetUpMetaLines();
+        h.Block().SetUpMetaLines();
         const std::string once = h.buffer.WholeText();
-        HeadBlock(h.wizard).SetUpMetaLines();
+        h.Block().SetUpMetaLines();
         EXPECT_EQ(h.buffer.WholeText(), once);
     }
 }
@@ -146,8 +147,8 @@ TEST(HeadBlock, PicsLabelsAreReversedOnEveryRun) {
     HeadHarness h;
     h.Open("pics.html");
     h.LoadHead();
-    HeadBlock(h.wizard).SetUpMetaLines();
-    HeadBlock(h.wizard).SetUpMetaLines();
+    h.Block().SetUpMetaLines();
+    h.Block().SetUpMetaLines();
     EXPECT_EQ(h.Lines()[3], "<meta http-equiv=\"PICS-Label\" content=\"A\">");
 }
 
@@ -155,7 +156,7 @@ TEST(HeadBlock, ReportsItsStepsInTheMessagePanel) {
     HeadHarness h;
     h.Open("split-tags.html");
     h.LoadHead();
-    HeadBlock(h.wizard).SetUpMetaLines();
+    h.Block().SetUpMetaLines();
     // Lines joined: the title line, the two empty lines left where it stood, and the four lines
     // of the two split meta tags.
     const Lines expected = {"Positioning Head Block...",
@@ -172,6 +173,26 @@ TEST(HeadBlock, ReportsItsStepsInTheMessagePanel) {
                             "Completing ",
                             "Completing <Head> section formatting"};
     EXPECT_EQ(h.status.history[StatusPort::MessagePanel], expected);
+}
+
+// The block needs only a buffer, a status bar and the name that its failures give.
+TEST(HeadBlock, FailuresNameTheFileItWasGiven) {
+    struct Case {
+        const char* text;
+        std::string failure;
+    };
+    const std::string name = "/site/page.html";
+    for (const Case& c : {Case{"<html><body>", "The File '" + name +
+                                                   "' is not a valid HTML 3.2 File\r(Missing "
+                                                   "'<HEAD>' Tag)"},
+                          Case{"<head><title></title></head>", "File name = " + name}}) {
+        LineBuffer buffer;
+        buffer.AppendText(c.text);
+        RecordingStatusPort status;
+        const std::string failure =
+            FailureOf([&] { HeadBlock(buffer, status, name).SetUpMetaLines(); });
+        EXPECT_TRUE(failure.ends_with(c.failure)) << failure;
+    }
 }
 
 TEST(HeadBlock, CleanRulesRunUntilDone) {
@@ -250,7 +271,7 @@ void ExpectSameAsReference(const std::string& name, const std::string& head) {
     reference.OpenText(name, head);
     fast.buffer.SetText(head);
     reference.buffer.SetText(head);
-    std::string fastFailure = FailureOf([&] { HeadBlock(fast.wizard).SetUpMetaLines(); });
+    std::string fastFailure = FailureOf([&] { fast.Block().SetUpMetaLines(); });
     std::string referenceFailure =
         FailureOf([&] { ReferenceHeadBlock(reference.wizard).SetUpMetaLines(); });
     EXPECT_EQ(fastFailure, referenceFailure) << name;
@@ -306,14 +327,14 @@ TEST(HeadBlock, RealPagesNormaliseAsTheRulesSayAndStayNormalised) {
         if (head.size() < 64 * 1024) {
             ExpectSameAsReference(page, head);
         }
-        if (!FailureOf([&] { HeadBlock(h.wizard).SetUpMetaLines(); }).empty()) {
+        if (!FailureOf([&] { h.Block().SetUpMetaLines(); }).empty()) {
             continue;
         }
         ++normalised;
         EXPECT_EQ(ScriptTags(h.buffer.WholeText()), ScriptTags(head));
         if (PicsLines(h.buffer) < 2) {
             const std::string once = h.buffer.WholeText();
-            HeadBlock(h.wizard).SetUpMetaLines();
+            h.Block().SetUpMetaLines();
             EXPECT_EQ(h.buffer.WholeText(), once);
         }
     }

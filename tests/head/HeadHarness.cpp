@@ -27,7 +27,7 @@ void HeadHarness::Open(const std::string& fixture) {
 void HeadHarness::LoadHead() {
     buffer.Clear();
     buffer.AppendText(host.text);
-    HeadSection::ExtractHeadSection(wizard);
+    HeadSection::ExtractHeadSection(buffer, wizard.activeDocument);
     buffer.SetCRLFLineBreaks();
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/Wizard.h"
+#include "head/HeadBlock.h"
 #include "support/MemoryHost.h"
 #include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"
@@ -25,6 +26,8 @@ struct HeadHarness {
     void Open(const std::string& fixture);
     // Loads the document's head section into the buffer with CR LF breaks, as the reads do.
     void LoadHead();
+    // The head block over the buffer, reporting to the status bar.
+    HeadBlock Block() { return HeadBlock(buffer, status, wizard.activeDocument); }
     // The buffer's lines without the empty lines at its end.
     std::vector<std::string> Lines() const;
 };

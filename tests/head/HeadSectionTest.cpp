@@ -40,12 +40,12 @@ TEST(HeadSection, CutsTheBufferToTheHeadSection) {
         h.buffer.AppendText(c.text);
         const std::string before = h.buffer.WholeText();
         if (c.section != nullptr) {
-            HeadSection::ExtractHeadSection(h.wizard);
+            HeadSection::ExtractHeadSection(h.buffer, h.wizard.activeDocument);
             EXPECT_EQ(h.buffer.WholeText(), std::string(c.section) + "\r\n");
             EXPECT_EQ(HeadSection::Length(c.text, "x"), std::string(c.section).size());
         } else {
             try {
-                HeadSection::ExtractHeadSection(h.wizard);
+                HeadSection::ExtractHeadSection(h.buffer, h.wizard.activeDocument);
                 ADD_FAILURE() << "no failure";
             } catch (const EInvalidHTMLFile& e) {
                 EXPECT_EQ(e.Message(), std::string("The File '/docs/page.html' is not a valid "

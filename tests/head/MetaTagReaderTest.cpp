@@ -160,7 +160,7 @@ const std::vector<ReadCase> kReadCases = {
 // Loads the fixture's head block as the full read does, then reads one set.
 void ReadSet(HeadHarness& h, int set) {
     h.LoadHead();
-    HeadBlock(h.wizard).SetUpMetaLines();
+    h.Block().SetUpMetaLines();
     TagList tags;
     tags.BuildTagList(h.wizard, set);
     MetaTagReader(h.wizard).ReadTags(set, tags);

@@ -143,7 +143,8 @@ void ReferenceHeadBlock::PositionLines() {
 
 void ReferenceHeadBlock::SetUpMetaLines() {
     LineBuffer& buffer = wizard_.htmlrichedit;
-    HeadBlock steps(wizard_);  // the title steps have no repeated rules
+    HeadBlock steps(wizard_.htmlrichedit, wizard_.status,
+                    wizard_.activeDocument);  // the title steps have no repeated rules
     long start = 0;
     long end = 0;
     SetUpHeadBlock(start, end);
