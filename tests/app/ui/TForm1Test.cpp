@@ -562,25 +562,6 @@ class TForm1Test : public QObject {
         QVERIFY(QString::fromStdString(bench.clipboard.texts[0]).contains("garden"));
     }
 
-    // With ZENDAL_SCREENSHOT_DIR set (run under Xvfb to look at the windows), saves a picture
-    // of every page after the start-up read.
-    void screenshotsOfEveryPage() {
-        const QString folder = qEnvironmentVariable("ZENDAL_SCREENSHOT_DIR");
-        if (folder.isEmpty()) {
-            QSKIP("ZENDAL_SCREENSHOT_DIR is not set");
-        }
-        Bench bench(messages_);
-        bench.Store("schema", "basic");
-        bench.form.FormCreate();
-        bench.form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bench.form));
-        for (int i = 0; i < bench.form.PageControl101->count(); ++i) {
-            bench.form.PageControl101->setCurrentIndex(i);
-            QTest::qWait(50);
-            QVERIFY(bench.form.grab().save(QStringLiteral("%1/page-%2.png").arg(folder).arg(i)));
-        }
-    }
-
     void cleanup() { messages_.shown.clear(); }
 
   private:
