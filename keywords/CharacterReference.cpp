@@ -4,7 +4,7 @@
 
 #include <unordered_map>
 
-#include "app/DocumentCodec.h"
+#include "base/DocumentCodec.h"
 
 namespace zendal {
 

@@ -1,17 +1,37 @@
 #include "keywords/KeyWordCommand.h"
 
+#include <algorithm>
 #include <unordered_set>
 
+#include "base/AsciiText.h"
 #include "base/CommaText.h"
 #include "base/IntegerText.h"
 #include "base/MultipleSelection.h"
 #include "base/Wizard.h"
 #include "base/WordComparison.h"
 #include "keywords/KeyWordGenerator.h"
+#include "keywords/WordRule.h"
 
 namespace zendal {
 
-void KeyWordCommand::SpeedButton9Click(Wizard& wizard, const ShowModal& showModal) {
+namespace {
+
+// Blanks, control characters and commas: what stands between key words.
+bool IsSeparator(char c) {
+    return AsciiText::IsTrimmed(c) || c == ',';
+}
+
+// What a key word counts as when the merge looks for it among the present ones: its word, or
+// itself when it holds no letter or digit.
+std::string ComparedAs(std::string_view item) {
+    std::string_view word = WordRule::Trim(item);
+    return WordComparison::SortKey(word.empty() ? item : word);
+}
+
+}  // namespace
+
+void KeyWordCommand::SpeedButton9Click(Wizard& wizard, const ShowModal& showModal,
+                                       RunProgress* progress) {
     if (MultipleSelection::MarksIgnoringCase(wizard.activeDocument)) {
         wizard.messages.Error("Cannot Perform Action on Multiple Files.");
         return;
@@ -21,7 +41,11 @@ void KeyWordCommand::SpeedButton9Click(Wizard& wizard, const ShowModal& showModa
                                    wizard.settings, wizard.help);
         generator.FormCreate();
         generator.SetBodyCheckLimit(BodyCheckLimit(wizard.ruleBase.bodychk));
-        generator.Run(wizard.fileList.empty() ? std::string() : wizard.fileList.front());
+        generator.SetLanguage(wizard.fields.ComboBox5);
+        generator.SetProgress(progress);
+        if (!generator.Run(wizard.fileList.empty() ? std::string() : wizard.fileList.front())) {
+            return;
+        }
         if (showModal) {
             showModal(generator);
         }
@@ -40,19 +64,30 @@ int KeyWordCommand::BodyCheckLimit(const std::string& bodyCheckCount) {
 
 std::string KeyWordCommand::Merge(const std::string& keyWords,
                                   const std::vector<std::string>& chosen) {
+    // A present item counts by its word: "bread." holds the chosen "bread".
     std::unordered_set<std::string> present;
-    for (const std::string& word : CommaText::Split(keyWords)) {
-        present.insert(WordComparison::SortKey(word));
+    for (const std::string& item : CommaText::Split(keyWords)) {
+        present.insert(ComparedAs(item));
     }
-    std::string merged = keyWords;
-    for (auto word = chosen.rbegin(); word != chosen.rend(); ++word) {
-        if (present.count(WordComparison::SortKey(*word)) > 0) {
-            continue;
+    std::string added;
+    for (const std::string& word : chosen) {
+        if (present.insert(ComparedAs(word)).second) {
+            added += added.empty() ? word : ", " + word;
         }
-        // Byte-wise: anything but an empty text, a single blank or a leading control character.
-        merged = merged > " " ? *word + "," + merged : *word;
     }
-    return merged;
+    const bool onlySeparators = std::all_of(keyWords.begin(), keyWords.end(), IsSeparator);
+    if (added.empty() || onlySeparators) {
+        return added.empty() ? keyWords : added;
+    }
+    // The key words' own leading comma or blank serves as the join's.
+    std::size_t lead = 0;
+    bool leadingComma = false;
+    while (IsSeparator(keyWords[lead])) {
+        leadingComma = leadingComma || keyWords[lead] == ',';
+        ++lead;
+    }
+    const char* join = leadingComma ? "" : lead > 0 ? "," : ", ";
+    return added + join + keyWords;
 }
 
 }  // namespace zendal

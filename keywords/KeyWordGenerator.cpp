@@ -12,7 +12,6 @@
 #include <typeinfo>
 
 #include "base/AsciiText.h"
-#include "base/CommaText.h"
 #include "base/DocumentCodec.h"
 #include "base/DocumentFile.h"
 #include "base/EFileCreate.h"
@@ -21,12 +20,19 @@
 #include "base/ESettingsFailure.h"
 #include "base/IntegerText.h"
 #include "base/WordComparison.h"
+#include "keywords/CharacterReference.h"
+#include "keywords/HiddenContent.h"
+#include "keywords/LanguageNoiseWords.h"
 #include "keywords/NoiseWordFile.h"
 #include "keywords/WordCounter.h"
+#include "keywords/WordRule.h"
 
 namespace zendal {
 
 namespace {
+
+// The size of the pieces in which a run parses and counts, reporting its progress after each.
+constexpr std::size_t kPieceSize = 256 * 1024;
 
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -72,6 +78,15 @@ std::string TypeName(const std::exception& error) {
 bool HoldsMoreThanBlanks(std::string_view text) {
     return std::any_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) > 32; });
+}
+
+// The end of a piece of the text that starts at or after `from`: at a blank or control
+// character, which no word crosses.
+std::size_t PieceEnd(std::string_view text, std::size_t from) {
+    while (from < text.size() && static_cast<unsigned char>(text[from]) > 32) {
+        ++from;
+    }
+    return std::min(from, text.size());
 }
 
 bool Contains(const std::vector<std::string>& words, const std::string& word) {
@@ -124,23 +139,45 @@ std::string KeyWordGenerator::NoiseWordFileName() const {
     return programFolder_ + NoiseWordFile::kFileName;
 }
 
-void KeyWordGenerator::Run(const std::string& fileName) {
+void KeyWordGenerator::SetLanguage(const std::string& languageField) {
+    languageField_ = languageField;
+    languageNoiseWordsLoaded_ = false;
+}
+
+bool KeyWordGenerator::Run(const std::string& fileName) {
     documentFileName_ = fileName;
     status_.SetBusyCursor(true);
+    bool finished = true;
     // The noise words are loaded before the first stage; a failure there reports stage 0.
     int stage = 0;
     try {
         LoadNoiseWordsIfEmpty();
+        if (!languageNoiseWordsLoaded_) {
+            languageNoiseWords_ = LanguageNoiseWords::Load(programFolder_, languageField_);
+            languageNoiseWordsLoaded_ = true;
+        }
         stage = 1;
         std::string body = BodySpan(fileName);
         stage = 2;
         std::string collected = ExtractText(body);
         stage = 3;
         CountAndList(collected);
+    } catch (const Cancelled&) {
+        finished = false;
     } catch (const std::exception& error) {
         messages_.Failure(TypeName(error) + "\r" + error.what() + "\r" + std::to_string(stage));
     }
+    if (progress_ != nullptr) {
+        progress_->Finish();
+    }
     status_.SetBusyCursor(false);
+    return finished;
+}
+
+void KeyWordGenerator::Advance(std::size_t done) {
+    if (progress_ != nullptr && !progress_->Advance(done, workTotal_)) {
+        throw Cancelled{};
+    }
 }
 
 void KeyWordGenerator::LoadNoiseWordsIfEmpty() {
@@ -193,6 +230,8 @@ void KeyWordGenerator::ResetParser() {
     Parser = std::make_unique<TXMLp>();
     Parser->SetFlushOnEOL(false);
     Parser->SetPreserveWhiteSpace(true);
+    // So that a numeric character reference reaches ParserEvalEntity whole: "#233", "#xE9".
+    Parser->SetExtraNameChars("#");
     Parser->OnBeginElement = [this](TXMLp& sender, std::string name) {
         ParserBeginElement(sender, name);
     };
@@ -203,43 +242,81 @@ void KeyWordGenerator::ResetParser() {
         ParserEvalEntity(sender, name, value);
     };
     Parser->OnText = [this](TXMLp& sender, std::string text) { ParserText(sender, text); };
+    Parser->OnEmptyElement = [this](TXMLp&, std::string) { ParserMarkup(); };
+    Parser->OnComment = [this](TXMLp&, std::string) { ParserMarkup(); };
+    Parser->OnMeta = [this](TXMLp&, std::string) { ParserMarkup(); };
+    Parser->OnPI = [this](TXMLp&, std::string) { ParserMarkup(); };
+    Parser->OnSpecialSection = [this](TXMLp&, std::string, std::string) { ParserMarkup(); };
 }
 
 std::string KeyWordGenerator::ExtractText(std::string_view body) {
     collectedText_.clear();
+    afterText_ = false;
     // A run that failed here earlier left the parser inside its input: every run starts afresh.
     ResetParser();
-    Parser->Parse(body);
+    // The parser reads nothing after a byte 0, however its input is cut into pieces.
+    body = body.substr(0, body.find('\0'));
+    const std::string visible = HiddenContent::Remove(body);
+    // Half the work is parsing the visible text, the other half counting the words.
+    workTotal_ = 2 * visible.size();
+    for (std::size_t at = 0; at < visible.size(); at += kPieceSize) {
+        Parser->Parse(std::string_view(visible).substr(at, kPieceSize));
+        Advance(std::min(at + kPieceSize, visible.size()));
+    }
     Parser->EndOfInput(true);
     return std::move(collectedText_);
 }
 
-void KeyWordGenerator::ParserBeginElement(TXMLp&, const std::string&) {}
+void KeyWordGenerator::ParserBeginElement(TXMLp&, const std::string&) {
+    ParserMarkup();
+}
 
 void KeyWordGenerator::ParserEndElement(TXMLp& sender, const std::string& name) {
+    ParserMarkup();
     if (AsciiText::Equals(name, "BODY")) {
         sender.EndOfInput(true);
     }
 }
 
-void KeyWordGenerator::ParserEvalEntity(TXMLp&, const std::string&, std::string& value) {
-    value = " ";
+void KeyWordGenerator::ParserEvalEntity(TXMLp&, const std::string& name, std::string& value) {
+    // An unknown reference stays as written, as a browser shows it.
+    if (std::optional<std::string> character =
+            CharacterReference::Decode(name, value.ends_with(';'))) {
+        value = *character;
+    }
+    // The parser handed the text before the reference over on its own; the reference's value
+    // starts the next text, which goes on with the same word.
+    if (afterText_ && collectedText_.ends_with('\n')) {
+        collectedText_.pop_back();
+    }
+    afterText_ = false;
 }
 
 void KeyWordGenerator::ParserText(TXMLp&, const std::string& text) {
     collectedText_ += text;
     collectedText_ += '\n';
+    afterText_ = true;
+}
+
+void KeyWordGenerator::ParserMarkup() {
+    afterText_ = false;
 }
 
 void KeyWordGenerator::CountAndList(std::string_view collected) {
     WordCounter counter;
-    for (const auto* list : {&noiseWords_, &chosenKeyWords_}) {
+    for (const auto* list : {&noiseWords_, &languageNoiseWords_, &chosenKeyWords_}) {
         for (const std::string& word : *list) {
             counter.LeaveOut(word);
         }
     }
-    for (const std::string& word : CommaText::Split(collected)) {
-        counter.Add(word);
+    const std::size_t parsed = workTotal_ / 2;
+    for (std::size_t at = 0; at < collected.size();) {
+        const std::size_t end = PieceEnd(collected, at + kPieceSize);
+        WordRule::ForEachWord(collected.substr(at, end - at),
+                              [&counter](std::string_view word) { counter.Add(word); });
+        at = end;
+        Advance(parsed + static_cast<std::size_t>(static_cast<double>(parsed) * at /
+                                                  static_cast<double>(collected.size())));
     }
     const int total = counter.Total();
     std::vector<CountedWord> sorted = counter.InSortKeyOrder();

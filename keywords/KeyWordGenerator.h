@@ -10,6 +10,7 @@
 #include "base/MessagePort.h"
 #include "base/SettingsStore.h"
 #include "base/StatusPort.h"
+#include "keywords/RunProgress.h"
 #include "keywords/TXMLp.h"
 
 namespace zendal {
@@ -30,6 +31,11 @@ struct KeyWordRow {
 // The key word window without its widgets: the generation run that counts the words at the
 // start of a document's body, the list it fills, the chosen key words and the noise words. The
 // window lives for one command; its handlers delegate here.
+//
+// Body text is what a reader sees of the page: comments and the contents of script, style,
+// noscript and template elements are left out, character references are read as the characters
+// they stand for, and the text is cut into words by WordRule. The noise words are the user's
+// list srexclude.txt and the list of the page's language (LanguageNoiseWords).
 class KeyWordGenerator {
   public:
     static constexpr const char* kSettingsKey = "Software\\VELQ\\Zendal";
@@ -58,11 +64,15 @@ class KeyWordGenerator {
     int BodyCheckLimit() const { return bodyCheckLimit_; }
     void SetTopCount(int topCount);
     int TopCount() const { return topCount_; }
+    // The page's language field, which picks the language's noise words for the next run.
+    void SetLanguage(const std::string& languageField);
+    // Shown how far a run has come, and asked whether to go on; none when null.
+    void SetProgress(RunProgress* progress) { progress_ = progress; }
 
     // The generation run for a document file: body span, text extraction, counting and
     // listing. A failure is shown with its type name, message and stage; the list then keeps
-    // its rows.
-    void Run(const std::string& fileName);
+    // its rows, as it does when the user cancels the run. False when the run was cancelled.
+    bool Run(const std::string& fileName);
 
     // Handlers of the window.
     // Shows the "No unique words" message when the list is empty; returns the window caption.
@@ -89,6 +99,8 @@ class KeyWordGenerator {
     void SetChecked(std::size_t row, bool checked) { rows_.at(row).checked = checked; }
     const std::vector<std::string>& ChosenKeyWords() const { return chosenKeyWords_; }
     const std::vector<std::string>& NoiseWords() const { return noiseWords_; }
+    // The noise words of the page's language, loaded by the first run after SetLanguage.
+    const std::vector<std::string>& PageLanguageNoiseWords() const { return languageNoiseWords_; }
     const std::string& DocumentFileName() const { return documentFileName_; }
     int CountedWordTotal() const { return countedWordTotal_; }
     std::string NoiseWordFileName() const;
@@ -98,11 +110,16 @@ class KeyWordGenerator {
     static std::string MemoText(const std::vector<std::string>& lines);
 
   private:
+    // The user cancelled the run.
+    struct Cancelled {};
+
     std::string BodySpan(const std::string& fileName);
     std::string ExtractText(std::string_view body);
     void CountAndList(std::string_view collected);
     void ResetParser();
     void LoadNoiseWordsIfEmpty();
+    // Reports progress; throws Cancelled when the user asked to stop.
+    void Advance(std::size_t done);
     // Appends the checked rows' words that the list does not hold yet, removes the checked
     // rows, and returns the number appended.
     int MoveCheckedRowsTo(std::vector<std::string>& words);
@@ -111,12 +128,15 @@ class KeyWordGenerator {
     void ParserEndElement(TXMLp& sender, const std::string& name);
     void ParserEvalEntity(TXMLp& sender, const std::string& name, std::string& value);
     void ParserText(TXMLp& sender, const std::string& text);
+    // Any other markup: ends the text before it.
+    void ParserMarkup();
 
     std::string programFolder_;
     MessagePort& messages_;
     StatusPort& status_;
     SettingsStore* settings_;
     HelpPort* help_;
+    RunProgress* progress_ = nullptr;
 
     std::unique_ptr<TXMLp> Parser;
     std::string documentFileName_;
@@ -124,7 +144,14 @@ class KeyWordGenerator {
     int bodyCheckLimit_ = 0;
     int countedWordTotal_ = 0;
     std::string collectedText_;
+    // The last parser event was text: a character reference next continues its last word.
+    bool afterText_ = false;
+    // The work of the running run, for its progress: the bytes to parse and those to count.
+    std::size_t workTotal_ = 0;
     std::vector<std::string> noiseWords_;
+    std::string languageField_;
+    bool languageNoiseWordsLoaded_ = false;
+    std::vector<std::string> languageNoiseWords_;
     std::vector<std::string> chosenKeyWords_;
     std::vector<KeyWordRow> rows_;
 };

@@ -22,13 +22,21 @@ TEST(KeyWordCommand, MergePutsNewWordsFirstInTheOrderChosen) {
         std::string merged;
     };
     const std::vector<MergeCase> cases = {
-        {"alpha, beta", {"beta", "gamma", "delta"}, "gamma,delta,alpha, beta"},
-        {"", {"a", "b"}, "a,b"},
+        {"bakery, sourdough", {"spelt", "loaf", "whole"}, "spelt, loaf, whole, bakery, sourdough"},
+        {"alpha, beta", {"beta", "gamma", "delta"}, "gamma, delta, alpha, beta"},
+        {"", {"a", "b"}, "a, b"},
         {" ", {"a"}, "a"},
+        {"\r\n", {"a"}, "a"},
+        // The user's text stays as it is; its own leading separator serves as the join's.
+        {"bakery,sourdough", {"rye"}, "rye, bakery,sourdough"},
         {" x", {"a"}, "a, x"},
-        {"\x01x", {"a"}, "a"},
+        {", x", {"a"}, "a, x"},
+        {"x,", {"a"}, "a, x,"},
+        {"\r\nbread", {"a"}, "a,\r\nbread"},
+        {"\x01x", {"a"}, "a,\x01x"},
         {"Alpha,beta", {"ALPHA"}, "Alpha,beta"},
-        {"\"web design\", seo", {"Web Design", "tools"}, "tools,\"web design\", seo"},
+        {"bread.", {"Bread"}, "bread."},
+        {"\"web design\", seo", {"Web Design", "tools"}, "tools, \"web design\", seo"},
         {"keep", {}, "keep"},
     };
     for (const MergeCase& c : cases) {
@@ -73,7 +81,7 @@ TEST_F(KeyWordCommandRun, ChosenWordsAreMergedWhenTheWindowCloses) {
         generator.SpeedButton1Click();
     });
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(wizard.fields.edit22, "cats,dogs,pets");
+    EXPECT_EQ(wizard.fields.edit22, "cats, dogs, pets");
 }
 
 TEST_F(KeyWordCommandRun, FailuresBeforeTheWindowIsShown) {

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "base/IntegerText.h"
+#include "keywords/LanguageNoiseWords.h"
 #include "keywords/NoiseWordFile.h"
+#include "keywords/WordRule.h"
 #include "support/MemorySettingsStore.h"
 #include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"
@@ -65,20 +67,20 @@ TEST(KeyWordGenerator, CountsTheWordsOfTheBodyText) {
          "apple pear apple pear",
          {{"pear", 2}, {"apple", 2}}},
         {"higher counts first", "b a a c c c", {{"c", 3}, {"a", 2}, {"b", 1}}},
-        {"punctuation belongs to the word", "end. end", {{"end.", 1}, {"end", 1}}},
+        {"punctuation at the ends is no part of the word", "end. end", {{"end", 2}}},
         {"digits and signs make words", "id=5 2000", {{"id=5", 1}, {"2000", 1}}},
-        {"a lone ampersand is a blank", "a & b", {{"b", 1}, {"a", 1}}},
-        {"an entity reference is a blank", "AT&amp;T", {{"T", 1}, {"AT", 1}}},
+        {"a lone ampersand is no word", "a & b", {{"b", 1}, {"a", 1}}},
+        {"a character reference is its character", "AT&amp;T", {{"AT&T", 1}}},
         {"markup gives no words",
          "<p class=\"big words\">one</p><!-- two --><br/>three",
          {{"three", 1}, {"one", 1}}},
         {"texts of two events never run together", "one<b>two</b>", {{"two", 1}, {"one", 1}}},
-        {"script content is text", "<script>var x</script>", {{"x", 1}, {"var", 1}}},
-        {"a quoted phrase is one word",
+        {"script content is no text", "<script>var x</script>", {}},
+        {"double quotes are punctuation",
          "say \"web design\" now",
-         {{"web design", 1}, {"say", 1}, {"now", 1}}},
-        {"an unclosed quote takes the rest", "a \"b c", {{"b c\n", 1}, {"a", 1}}},
-        {"commas give empty words", ", ,x", {{"", 2}, {"x", 1}}},
+         {{"web", 1}, {"say", 1}, {"now", 1}, {"design", 1}}},
+        {"an unclosed quote takes nothing with it", "a \"b c", {{"c", 1}, {"b", 1}, {"a", 1}}},
+        {"commas give no empty words", ", ,x", {{"x", 1}}},
         {"letters outside ASCII ignore case",
          "\xC3\x89t\xC3\xA9 \xC3\xA9t\xC3\xA9",
          {{"\xC3\x89t\xC3\xA9", 2}}},
@@ -88,6 +90,178 @@ TEST(KeyWordGenerator, CountsTheWordsOfTheBodyText) {
         Generator g;
         EXPECT_EQ(g.RunOnBody(c.body), c.rows) << c.name;
         EXPECT_TRUE(g.messages.shown.empty()) << c.name;
+    }
+}
+
+// Pages as they are written today: scripts and styles in the body, punctuation around words,
+// character references, letters of other languages.
+TEST(KeyWordGenerator, CountsWhatAReaderSeesAsWords) {
+    const std::vector<BodyCase> cases = {
+        {"a dash between blanks is no word",
+         "Country sourdough - a long loaf - dark rye - seeded spelt",
+         {{"spelt", 1},
+          {"sourdough", 1},
+          {"seeded", 1},
+          {"rye", 1},
+          {"long", 1},
+          {"loaf", 1},
+          {"dark", 1},
+          {"Country", 1},
+          {"a", 1}}},
+        {"script and style are no text",
+         "<script>if (a) { x = 1; } // done\n$('#id').hide();</script><style>p { color: red }"
+         "</style><p>Install the package</p>",
+         {{"the", 1}, {"package", 1}, {"Install", 1}}},
+        {"a script's markup-like text ends at its end tag only",
+         "<script>for (i=0;i<n;i++) { s += '<b>'; }</script>after",
+         {{"after", 1}}},
+        {"noscript, template and comments are no text",
+         "<noscript>enable scripts</noscript><template><p>row</p></template>"
+         "<!-- note <script> -->shown",
+         {{"shown", 1}}},
+        {"punctuation at a word's ends is trimmed",
+         "bread. (bread) bread, \"bread.\" Bread!",
+         {{"bread", 5}}},
+        {"punctuation inside a word stays",
+         "e-mail don't 3.5 e-mail",
+         {{"e-mail", 2}, {"don't", 1}, {"3.5", 1}}},
+        {"pieces without a letter or digit are no words",
+         "( . { # // = ); -- ... \xE2\x80\x94",
+         {}},
+        {"named and numeric references are decoded",
+         "caf&eacute; Caf&#233; CAF&#xE9;",
+         {{"caf\xC3\xA9", 3}}},
+        {"a reference at a word's start or between two",
+         "&eacute;t&eacute; &Eacute;T&Eacute;",
+         {{"\xC3\xA9t\xC3\xA9", 2}}},
+        {"a no-break space separates",
+         "one&nbsp;two\xC2\xA0three",
+         {{"two", 1}, {"three", 1}, {"one", 1}}},
+        {"an unknown reference stays as written",
+         "R&D &unknown; Q&A",
+         {{"unknown", 1}, {"R&D", 1}, {"Q&A", 1}}},
+        {"letters of every language",
+         "Stra\xC3\x9F"
+         "e stra\xC3\x9F"
+         "e \xE6\x9D\xB1\xE4\xBA\xAC \xE6\x9D\xB1\xE4\xBA\xAC\xE3\x80\x82",
+         {{"\xE6\x9D\xB1\xE4\xBA\xAC", 2},
+          {"Stra\xC3\x9F"
+           "e",
+           2}}},
+        {"a combining mark stays with its letter",
+         "cafe\xCC\x81. cafe\xCC\x81",
+         {{"cafe\xCC\x81", 2}}},
+    };
+    for (const BodyCase& c : cases) {
+        Generator g;
+        EXPECT_EQ(g.RunOnBody(c.body), c.rows) << c.name;
+        EXPECT_TRUE(g.messages.shown.empty()) << c.name;
+    }
+}
+
+TEST(KeyWordGenerator, ReadsAWindows1252PageAsText) {
+    Generator g;
+    g.generator.Run(
+        g.Page("<html><body><p>Caf\xE9 caf\xE9 Stra\xDF"
+               "e</p></body></html>"));
+    EXPECT_EQ(g.Counted_(), (std::vector<Counted>{{"Caf\xC3\xA9", 2},
+                                                  {"Stra\xC3\x9F"
+                                                   "e",
+                                                   1}}));
+}
+
+TEST(KeyWordGenerator, NoiseWordsOfThePagesLanguage) {
+    const std::string body = "Die Katze und der Hund und the cat";
+    struct LanguageCase {
+        std::string field;
+        std::vector<Counted> rows;
+    };
+    // The user's list (here: "the") holds for every language, the shipped list of the page's
+    // language besides it.
+    const std::vector<LanguageCase> cases = {
+        {"de", {{"Katze", 1}, {"Hund", 1}, {"cat", 1}}},
+        {"de-AT", {{"Katze", 1}, {"Hund", 1}, {"cat", 1}}},
+        {"en-us", {{"und", 2}, {"Katze", 1}, {"Hund", 1}, {"Die", 1}, {"der", 1}, {"cat", 1}}},
+        {"", {{"und", 2}, {"Katze", 1}, {"Hund", 1}, {"Die", 1}, {"der", 1}, {"cat", 1}}},
+        {"ja", {{"und", 2}, {"Katze", 1}, {"Hund", 1}, {"Die", 1}, {"der", 1}, {"cat", 1}}},
+    };
+    for (const LanguageCase& c : cases) {
+        Generator g;
+        g.Noise("the\r\n");
+        g.generator.SetLanguage(c.field);
+        EXPECT_EQ(g.RunOnBody(body), c.rows) << c.field;
+    }
+
+    // The home folder's own copy of a language's list takes the shipped one's place.
+    Generator own;
+    own.dir.Write("noise/de.txt", "katze\r\n");
+    own.generator.SetLanguage("de");
+    EXPECT_EQ(own.RunOnBody(body),
+              (std::vector<Counted>{
+                  {"und", 2}, {"the", 1}, {"Hund", 1}, {"Die", 1}, {"der", 1}, {"cat", 1}}));
+    // Adding noise words writes the user's list only.
+    own.generator.SetChecked(0, true);
+    own.generator.SpeedButton3Click("");
+    EXPECT_EQ(test::ReadFile(own.generator.NoiseWordFileName()), "und\r\n");
+    EXPECT_EQ(test::ReadFile(own.dir.Path() / "noise/de.txt"), "katze\r\n");
+}
+
+TEST(KeyWordGenerator, ShipsANoiseWordListPerLanguage) {
+    for (const char* language : {"de", "fr", "es", "it", "pt", "nl"}) {
+        test::TempDir home;
+        std::vector<std::string> words =
+            LanguageNoiseWords::Load(home.Path().string() + "/", language);
+        EXPECT_GE(words.size(), 80u) << language;
+        for (const std::string& word : words) {
+            EXPECT_EQ(WordRule::Trim(word), word) << language << ": " << word;
+        }
+    }
+}
+
+TEST(KeyWordGenerator, ProgressAndCancel) {
+    class Progress : public RunProgress {
+      public:
+        bool Advance(std::size_t done, std::size_t total) override {
+            EXPECT_LE(done, total);
+            EXPECT_GE(done, last);
+            last = done;
+            ++steps;
+            return steps < stopAt;
+        }
+        void Finish() override { ++finished; }
+        std::size_t last = 0;
+        int steps = 0;
+        int stopAt = 1000;
+        int finished = 0;
+    };
+    auto largePage = [](const std::string& word) {
+        std::string body;
+        for (int i = 0; i < 100000; ++i) {
+            body += word + std::to_string(i % 50) + " <b>bold</b> ";
+        }
+        return "<body>" + body + "</body>";
+    };
+    Generator g;
+    g.generator.SetBodyCheckLimit(1 << 30);
+    Progress progress;
+    g.generator.SetProgress(&progress);
+    EXPECT_TRUE(g.generator.Run(g.Page(largePage("word"))));
+    EXPECT_GT(progress.steps, 4);
+    EXPECT_EQ(progress.finished, 1);
+    const std::vector<Counted> finished = g.Counted_();
+    ASSERT_FALSE(finished.empty());
+    EXPECT_EQ(finished[0], (Counted{"bold", 100000}));
+
+    // Cancelled in either half, the run keeps the list it had and says nothing.
+    for (int stopAt : {2, progress.steps - 1}) {
+        Progress cancelling;
+        cancelling.stopAt = stopAt;
+        g.generator.SetProgress(&cancelling);
+        EXPECT_FALSE(g.generator.Run(g.Page(largePage("other"), "other.html")));
+        EXPECT_EQ(g.Counted_(), finished);
+        EXPECT_EQ(cancelling.finished, 1);
+        EXPECT_TRUE(g.messages.shown.empty());
+        EXPECT_FALSE(g.status.busyCursor);
     }
 }
 
