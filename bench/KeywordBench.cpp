@@ -29,7 +29,7 @@ const std::filesystem::path& Folder() {
 }
 
 // 5 MB of body text: words of a 20,000 word vocabulary drawn with a Zipf-like skew, in mixed
-// case, with some punctuation, markup and entity references between them.
+// case, with punctuation, markup, scripts, comments and character references between them.
 const std::filesystem::path& PagePath() {
     static const std::filesystem::path path = [] {
         std::mt19937 random(5);
@@ -59,6 +59,18 @@ const std::filesystem::path& PagePath() {
             switch (i % 23) {
                 case 0:
                     body += ". ";
+                    break;
+                case 3:
+                    body += " <script>if (a < b) { c = '(' + d; }</script> ";
+                    break;
+                case 7:
+                    body += "), (";
+                    break;
+                case 11:
+                    body += "&nbsp;caf&eacute;&#233; ";
+                    break;
+                case 15:
+                    body += " <!-- a comment --> ";
                     break;
                 case 5:
                     body += " <a href=\"page.html\" class=link>";

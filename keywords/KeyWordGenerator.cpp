@@ -221,7 +221,9 @@ std::string KeyWordGenerator::BodySpan(const std::string& fileName) {
     const long span =
         static_cast<long>(CharacterCount(std::string_view(text).substr(start, end - start))) + 7;
     if (span < bodyCheckLimit_) {
+        // The whole span: the seven characters of either end tag's start are ASCII.
         bodyCheckLimit_ = static_cast<int>(span);
+        return text.substr(start, end + 7 - start);
     }
     return std::string(FirstCharacters(text, start, bodyCheckLimit_));
 }
@@ -312,8 +314,7 @@ void KeyWordGenerator::CountAndList(std::string_view collected) {
     const std::size_t parsed = workTotal_ / 2;
     for (std::size_t at = 0; at < collected.size();) {
         const std::size_t end = PieceEnd(collected, at + kPieceSize);
-        WordRule::ForEachWord(collected.substr(at, end - at),
-                              [&counter](std::string_view word) { counter.Add(word); });
+        counter.AddWords(collected.substr(at, end - at));
         at = end;
         Advance(parsed + static_cast<std::size_t>(static_cast<double>(parsed) * at /
                                                   static_cast<double>(collected.size())));

@@ -61,6 +61,45 @@ TEST(WordCounter, MatchesCountingByListSearch) {
     }
 }
 
+TEST(WordCounter, CountsTheWordsOfATextAsOneByOne) {
+    // Enough spellings for the table to grow several times; long ones alike in their first
+    // sixteen bytes; case variants; left-out words.
+    std::mt19937 random(21);
+    std::vector<std::string> words;
+    std::string text;
+    for (int i = 0; i < 6000; ++i) {
+        std::string word =
+            (i % 3 == 0 ? "internationalisation-" : "w") + std::to_string(random() % 1500);
+        if (i % 5 == 0) {
+            word[0] = static_cast<char>(word[0] - 32);
+        }
+        words.push_back(word);
+        text += word + (i % 7 == 0 ? ", " : " ");
+    }
+    WordCounter oneByOne;
+    WordCounter wholeText;
+    for (WordCounter* counter : {&oneByOne, &wholeText}) {
+        counter->LeaveOut("w1");
+        counter->LeaveOut("INTERNATIONALISATION-2");
+    }
+    for (const std::string& word : words) {
+        oneByOne.Add(word);
+    }
+    wholeText.AddWords(text);
+    EXPECT_EQ(wholeText.Total(), oneByOne.Total());
+    EXPECT_EQ(wholeText.InSortKeyOrder(), oneByOne.InSortKeyOrder());
+
+    std::vector<std::string> counted;
+    for (const std::string& word : words) {
+        if (!WordComparison::Equal(word, "w1") &&
+            !WordComparison::Equal(word, "internationalisation-2")) {
+            counted.push_back(word);
+        }
+    }
+    EXPECT_EQ(oneByOne.Total(), static_cast<int>(counted.size()));
+    EXPECT_EQ(oneByOne.InSortKeyOrder(), CountByListSearch(counted));
+}
+
 TEST(WordCounter, SortKeyHasSixDigitsAtLeast) {
     EXPECT_EQ(WordCounter::SortKey({"word", 12}), "000012word");
     EXPECT_EQ(WordCounter::SortKey({"", 1234567}), "1234567");
