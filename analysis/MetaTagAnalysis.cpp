@@ -8,6 +8,8 @@
 #include "base/IntegerText.h"
 #include "base/LineBuffer.h"
 #include "base/WordComparison.h"
+#include "keywords/CharacterReference.h"
+#include "keywords/HiddenContent.h"
 
 namespace zendal {
 
@@ -25,12 +27,6 @@ long CharacterCount(std::string_view text) {
     std::string crlf = LineBuffer::ToCRLF(text);
     return static_cast<long>(
         std::count_if(crlf.begin(), crlf.end(), [](char c) { return !IsContinuationByte(c); }));
-}
-
-bool IsWordChar(char c) {
-    auto u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' ||
-           u >= 0x80;
 }
 
 bool IsSkippedWord(const std::string& word) {
@@ -150,14 +146,10 @@ std::vector<MetaTagAnalysis::KeyWord> MetaTagAnalysis::CheckRepetition(int repet
 
 void MetaTagAnalysis::CheckDescription(const std::vector<KeyWord>& keyWords) {
     if (!keyWords.empty()) {
-        std::vector<std::string> descriptionWords = CommaText::Split(wizard_.fields.edit1);
-        if (!descriptionWords.empty()) {
-            std::unordered_map<std::string, bool> keys;
-            for (const std::string& word : descriptionWords) {
-                keys.emplace(WordComparison::SortKey(word), true);
-            }
-            bool found = std::any_of(keyWords.begin(), keyWords.end(), [&keys](const KeyWord& k) {
-                return keys.count(WordComparison::SortKey(k.word)) > 0;
+        const WordSequence description(CharacterReference::DecodeAll(wizard_.fields.edit1));
+        if (!description.Empty()) {
+            bool found = std::any_of(keyWords.begin(), keyWords.end(), [&](const KeyWord& k) {
+                return description.Count(k.word) > 0;
             });
             Append(found ? " Description Tag Passes: Keywords found in page description."
                          : " WARNING! Keywords not found in page description.");
@@ -189,9 +181,7 @@ void MetaTagAnalysis::CheckBody(const std::vector<KeyWord>& keyWords) {
     BodyRange range = FindBodyRange(working, bodyCheckCount);
     std::string_view body = std::string_view(working).substr(range.start, range.end - range.start);
     long checked = CharacterCount(body);
-    std::string prepared = PrepareRange(body);
-    char before = range.start > 0 ? working[range.start - 1] : '\0';
-    char after = range.end < working.size() ? working[range.end] : '\0';
+    const WordSequence bodyWords = BodyWords(working, range);
 
     AppendLines(
         {"", "", "", "3) Check Body Text for Key Word Usage & Counts", kRule,
@@ -207,7 +197,7 @@ void MetaTagAnalysis::CheckBody(const std::vector<KeyWord>& keyWords) {
         if (IsSkippedWord(keyWord.word)) {
             continue;
         }
-        long hits = CountHits(prepared, before, after, keyWord.word);
+        long hits = bodyWords.Count(keyWord.word);
         Append(std::string(AsciiText::Trim(keyWord.word)) + " - " + std::to_string(hits) + " ");
     }
     AppendLines({"", "", "[Information]", "",
@@ -260,26 +250,27 @@ std::string MetaTagAnalysis::PrepareRange(std::string_view range) {
     return prepared;
 }
 
-long MetaTagAnalysis::CountHits(std::string_view prepared, char before, char after,
-                                std::string_view word) {
-    std::string text = WordComparison::FoldCase(prepared);
-    std::string needle = WordComparison::FoldCase(word);
-    if (needle.empty()) {
-        return 0;
+WordSequence MetaTagAnalysis::BodyWords(std::string_view working, const BodyRange& range) {
+    // The text on either side of the range up to the nearest blank or comma comes along, so that
+    // a word that runs across an end of the range is seen whole and left out.
+    auto separates = [](char c) { return static_cast<unsigned char>(c) <= 32 || c == ','; };
+    std::size_t behind = range.start;
+    while (behind > 0 && !separates(working[behind - 1])) {
+        --behind;
     }
-    const bool wordStart = IsWordChar(needle.front());
-    const bool wordEnd = IsWordChar(needle.back());
-    long hits = 0;
-    for (std::size_t pos = text.find(needle); pos != std::string::npos;
-         pos = text.find(needle, pos + 1)) {
-        char prev = pos > 0 ? text[pos - 1] : before;
-        std::size_t endPos = pos + needle.size();
-        char next = endPos < text.size() ? text[endPos] : after;
-        if ((!wordStart || !IsWordChar(prev)) && (!wordEnd || !IsWordChar(next))) {
-            ++hits;
-        }
+    std::size_t ahead = range.end;
+    while (ahead < working.size() && !separates(working[ahead])) {
+        ++ahead;
     }
-    return hits;
+    auto words = [](std::string_view part) {
+        return CharacterReference::DecodeAll(PrepareRange(part));
+    };
+    std::string text = words(working.substr(behind, range.start - behind));
+    const std::size_t from = text.size();
+    text += words(HiddenContent::Remove(working.substr(range.start, range.end - range.start)));
+    const std::size_t to = text.size();
+    text += words(working.substr(range.end, ahead - range.end));
+    return WordSequence(text, from, to);
 }
 
 }  // namespace zendal

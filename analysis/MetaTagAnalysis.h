@@ -6,13 +6,15 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/WordSequence.h"
 #include "base/Wizard.h"
 
 namespace zendal {
 
 // The meta tag analysis: checks the key words and the description against the rule base and the
 // start of the active document's body, and writes a plain-text report. It changes neither the
-// fields, nor the document, nor the host's text.
+// fields, nor the document, nor the host's text. Key words are found in the description and in
+// the body by their words (WordSequence): "bread" is in "We bake bread.".
 class MetaTagAnalysis {
   public:
     explicit MetaTagAnalysis(Wizard& wizard);
@@ -41,11 +43,11 @@ class MetaTagAnalysis {
     // Sets "=", "<" and ">" apart: "=" becomes a space, a space goes after every ">" and before
     // every "<".
     static std::string PrepareRange(std::string_view range);
-    // Whole-word hits of the word in the prepared range, letter case ignored; each search
-    // starts one character after the start of the previous hit. before and after are the
-    // characters around the range (0 at the ends of the text).
-    static long CountHits(std::string_view prepared, char before, char after,
-                          std::string_view word);
+    // The words that check 3 counts in the body range of the working text: those of the
+    // prepared range, markup included, without comments, scripts, styles, noscript and template
+    // elements, character references read as their characters. A word that the range's start
+    // or end cuts in two is not among them.
+    static WordSequence BodyWords(std::string_view working, const BodyRange& range);
 
   private:
     struct KeyWord {

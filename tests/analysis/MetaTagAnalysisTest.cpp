@@ -220,16 +220,42 @@ TEST(MetaTagAnalysis, EmptyFieldsDrawNoDescriptionRowAndNoCounts) {
     EXPECT_FALSE(keywordsOnly.Has(" WARNING! Keywords not found in page description."));
 }
 
-TEST(MetaTagAnalysis, DescriptionCheckIgnoresCase) {
-    AnalysisRun run;
-    run.wizard.fields.edit22 = "widgets, gadgets";
-    run.wizard.fields.edit1 = "We sell GADGETS.";
-    run.Run();
-    // "GADGETS." keeps its full stop as part of the word: no match.
-    EXPECT_TRUE(run.Has(" WARNING! Keywords not found in page description."));
-    run.wizard.fields.edit1 = "We sell GADGETS";
-    run.Run();
-    EXPECT_TRUE(run.Has(" Description Tag Passes: Keywords found in page description."));
+TEST(MetaTagAnalysis, KeyWordsInTheDescriptionByTheirWords) {
+    const std::string kPasses = " Description Tag Passes: Keywords found in page description.";
+    const std::string kNotFound = " WARNING! Keywords not found in page description.";
+    struct Case {
+        std::string description;
+        std::string keywords;
+        std::string row;  // empty: no R17 row
+    };
+    const std::vector<Case> cases = {
+        {"We bake sourdough bread.", "bread", kPasses},
+        {"Bread, rolls and buns", "bread", kPasses},
+        {"We sell GADGETS.", "widgets, gadgets", kPasses},
+        {"(bread) and \"rolls\"", "rolls", kPasses},
+        {"Our breads are baked daily", "bread", kNotFound},
+        {"An e-mail service", "mail", kNotFound},
+        {"An e-mail service", "E-Mail", kPasses},
+        {"Caf&eacute; au lait", "caf\xC3\xA9", kPasses},
+        {"Fresh caf\xC3\xA9 food", "Caf&Eacute;", kPasses},
+        {"Web design, made well.", "\"web design\"", kPasses},
+        {"Web and design", "\"web design\"", kNotFound},
+        {"Stra\xC3\x9F"
+         "e und Platz",
+         "STRA\xC3\x9F"
+         "E",
+         kPasses},
+        {"-- ...", "bread", ""},  // a description without words
+        {"We bake bread.", "", ""},
+    };
+    for (const Case& c : cases) {
+        AnalysisRun run;
+        run.wizard.fields.edit1 = c.description;
+        run.wizard.fields.edit22 = c.keywords;
+        run.Run();
+        EXPECT_EQ(run.Has(kPasses), c.row == kPasses) << c.description << " / " << c.keywords;
+        EXPECT_EQ(run.Has(kNotFound), c.row == kNotFound) << c.description << " / " << c.keywords;
+    }
 }
 
 TEST(MetaTagAnalysis, BodyCounts) {
@@ -243,10 +269,24 @@ TEST(MetaTagAnalysis, BodyCounts) {
         {"<p>Meta</p> meta data", "meta", "1000", {"meta - 2 "}},
         {"<img alt=logo width=10>", "logo", "1000", {"logo - 1 "}},
         {"a=b a=b", "a=b", "1000", {"a=b - 0 "}},
-        {"metadata meta-data meta", "meta", "1000", {"meta - 2 "}},
+        // Punctuation inside a word stays: "meta-data" is a word of its own.
+        {"metadata meta-data meta", "meta", "1000", {"meta - 1 "}},
         {"aaaa", "aa", "1000", {"aa - 0 "}},
         {"word word word", "word", "5", {"word - 1 "}},
+        {"word word word", "word", "8", {"word - 1 "}},  // "wo" of the second is cut off
         {"x", "\" padded \"", "1000", {"padded - 0 "}},
+        {"We bake bread. Bread, rolls (bread)", "bread", "1000", {"bread - 3 "}},
+        {"<script>var bread = 1; // bread</script><style>.bread {}</style>"
+         "<noscript>bread</noscript><template>bread</template><!-- bread -->bread",
+         "bread",
+         "1000",
+         {"bread - 1 "}},
+        {"caf&eacute; Caf&#233; caf\xC3\xA9s", "caf\xC3\xA9", "1000", {"caf\xC3\xA9 - 2 "}},
+        {"web&nbsp;design, web design. web",
+         "\"web design\", design",
+         "1000",
+         {"web design - 2 ", "design - 2 "}},
+        {"e-mail mail", "e-mail, -", "1000", {"e-mail - 1 ", "- - 0 "}},
     };
     for (const Case& c : cases) {
         AnalysisRun run;
