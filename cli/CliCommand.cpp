@@ -15,7 +15,7 @@ const std::vector<CliCommand>& Commands() {
          "update FILE... [FIELD OPTIONS] [--remove-blanks | --keep-blanks] [--backup | "
          "--no-backup] [--in-place | -o OUT]",
          "rewrite the head of each FILE with the generated tags", RunUpdate},
-        {"keywords", "keywords FILE [--top N] [--bodychk N]",
+        {"keywords", "keywords FILE [--top N] [--bodychk N] [--language T]",
          "list the most frequent words of the body of FILE", RunKeywords},
         {"merge-keywords", "merge-keywords --keywords T WORD...",
          "merge chosen key words into a key words text", RunMergeKeywords},

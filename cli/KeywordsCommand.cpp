@@ -22,12 +22,15 @@ std::string TakeValue(const std::vector<std::string>& args, std::size_t& i) {
 
 }  // namespace
 
-// One generation run of the key word window on FILE, printed as the window's list.
+// One generation run of the key word window on FILE, printed as the window's list. The language
+// field (--language, as the wizard holds it; en-us when not given) picks the noise words of the
+// page's language besides the user's own.
 int RunKeywords(CliContext& context) {
     const std::vector<std::string>& args = context.args;
     std::string file;
     std::optional<int> top;
     std::optional<std::string> bodyCheckCount;
+    std::optional<std::string> language;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--top") {
@@ -39,6 +42,8 @@ int RunKeywords(CliContext& context) {
             }
         } else if (arg == "--bodychk") {
             bodyCheckCount = TakeValue(args, i);
+        } else if (arg == "--language") {
+            language = TakeValue(args, i);
         } else if (arg.starts_with("-") && arg != "-") {
             throw UsageError("unknown option " + arg);
         } else if (file.empty()) {
@@ -54,6 +59,9 @@ int RunKeywords(CliContext& context) {
     CliSession session(context);
     session.OpenDocument(file);
     Wizard& wizard = session.wizard();
+    if (language) {
+        wizard.fields.ComboBox5 = *language;
+    }
     KeyWordGenerator generator(wizard.programFolder, wizard.messages, wizard.status,
                                wizard.settings, wizard.help);
     try {
@@ -63,6 +71,7 @@ int RunKeywords(CliContext& context) {
         }
         generator.SetBodyCheckLimit(
             KeyWordCommand::BodyCheckLimit(bodyCheckCount.value_or(wizard.ruleBase.bodychk)));
+        generator.SetLanguage(wizard.fields.ComboBox5);
     } catch (const ZendalError& error) {
         wizard.messages.Error(error.Message());
         return context.ExitStatus();

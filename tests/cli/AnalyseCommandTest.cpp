@@ -40,6 +40,57 @@ TEST(AnalyseCommand, PrintsTheReportOfTheFile) {
     EXPECT_EQ(result.out.find('\r'), std::string::npos);
 }
 
+// Key words found by their words: in the description (check 2) and in the body text outside
+// scripts, styles and comments (check 3).
+TEST(AnalyseCommand, FindsKeyWordsByTheirWords) {
+    const std::string kPasses = " Description Tag Passes: Keywords found in page description.";
+    const std::string kNotFound = " WARNING! Keywords not found in page description.";
+    struct Case {
+        std::string body;
+        std::string keywords;
+        std::string description;
+        std::string descriptionRow;
+        std::vector<std::string> bodyRows;
+    };
+    const std::vector<Case> cases = {
+        {"<p>We bake bread. Bread, rolls.</p>",
+         "bread",
+         "We bake sourdough bread.",
+         kPasses,
+         {"bread - 2 "}},
+        {"<p>Fresh (rolls) daily</p>",
+         "rolls, buns",
+         "Bread, rolls and buns",
+         kPasses,
+         {"rolls - 1 ", "buns - 0 "}},
+        {"<p>breads</p>", "bread", "Our breads", kNotFound, {"bread - 0 "}},
+        {"<script>var bread = 1;</script><style>.bread{}</style><!-- bread --><p>rye</p>",
+         "bread, rye",
+         "Rye bread",
+         kPasses,
+         {"bread - 0 ", "rye - 1 "}},
+        {"<p>Caf&eacute; au lait, caf\xC3\xA9!</p>",
+         "caf\xC3\xA9",
+         "Our caf&eacute;.",
+         kPasses,
+         {"caf\xC3\xA9 - 2 "}},
+    };
+    TempDir dir;
+    const std::string home = (dir.Path() / "home").string();
+    for (const Case& c : cases) {
+        auto page = dir.Write(
+            "page.html", "<html><head><title>T</title></head><body>" + c.body + "</body></html>\n");
+        auto result = RunCli({"--home", home, "analyse", page.string(), "--keywords", c.keywords,
+                              "--description", c.description});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(HasLine(result.out, kPasses), c.descriptionRow == kPasses) << c.description;
+        EXPECT_EQ(HasLine(result.out, kNotFound), c.descriptionRow == kNotFound) << c.description;
+        for (const std::string& row : c.bodyRows) {
+            EXPECT_TRUE(HasLine(result.out, row)) << c.body << " / " << row;
+        }
+    }
+}
+
 TEST(AnalyseCommand, RuleOverridesActAsStoredTexts) {
     TempDir dir;
     auto page = dir.Write("page.html", "<body>" + std::string(3000, 'x') + "</body>");

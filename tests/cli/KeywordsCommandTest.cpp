@@ -32,8 +32,68 @@ TEST_F(KeywordsCli, PrintsTheListWithoutTheShippedNoiseWords) {
     auto result = Keywords({page.string()});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, "cat\t3\t60.000\ndog.\t1\t20.000\nbird\t1\t20.000\n");
+    EXPECT_EQ(result.out, "cat\t3\t60.000\ndog\t1\t20.000\nbird\t1\t20.000\n");
     EXPECT_TRUE(std::filesystem::exists(dir.Path() / "home" / "srexclude.txt"));
+}
+
+// The top rows of pages as they are written today, through the command.
+TEST_F(KeywordsCli, ListsWhatAReaderSeesAsWords) {
+    struct Case {
+        const char* name;
+        std::string page;
+        std::vector<std::string> args;
+        std::string top;  // the first rows
+    };
+    const std::vector<Case> cases = {
+        {"a documentation page with scripts",
+         "<html><head><title>Docs</title></head><body><script>\nfunction f(a) {\n  if (a < b) "
+         "{ return a; }\n  // note\n  x = {'#': '.'};\n}\n</script><style>#id { color: red; "
+         "}</style><h1>Install</h1><p>Install the package (install it today).</p></body></html>",
+         {},
+         "Install\t3\t60.000\ntoday\t1\t20.000\npackage\t1\t20.000\n"},
+        {"dashes and punctuation",
+         "<body><li>Country sourdough - a loaf - dark.</li><li>Sourdough, rye; rye!</li></body>",
+         {},
+         "sourdough\t2\t28.571\nrye\t2\t28.571\n"},
+        {"character references",
+         "<body>caf&eacute; Caf&#233; &nbsp; AT&amp;T</body>",
+         {},
+         "caf\xC3\xA9\t2\t66.667\nAT&T\t1\t33.333\n"},
+        {"a Windows-1252 page is shown as text",
+         "<body>Stra\xDF"
+         "e Stra\xDF"
+         "e caf\xE9</body>",
+         {},
+         "Stra\xC3\x9F"
+         "e\t2\t66.667\ncaf\xC3\xA9\t1\t33.333\n"},
+        {"letters of every script",
+         "<body>\xE6\x9D\xB1\xE4\xBA\xAC\xE3\x80\x82 \xE6\x9D\xB1\xE4\xBA\xAC</body>",
+         {},
+         "\xE6\x9D\xB1\xE4\xBA\xAC\t2\t100.000\n"},
+        {"German noise words with a German language field",
+         "<body>Die Katze und der Hund und die Maus</body>",
+         {"--language", "de-DE"},
+         "Maus\t1\t33.333\nKatze\t1\t33.333\nHund\t1\t33.333\n"},
+        {"English noise words only without one",
+         "<body>Die Katze und der Hund und die Maus</body>",
+         {},
+         "und\t2\t25.000\nDie\t2\t25.000\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {dir.Write("page.html", c.page).string()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        auto result = Keywords(args);
+        EXPECT_EQ(result.status, 0) << c.name << "\n" << result.err;
+        EXPECT_EQ(result.out.substr(0, c.top.size()), c.top) << c.name;
+    }
+
+    // The sample page: no punctuation among the words, its own key word on top.
+    const auto samplePage =
+        std::filesystem::path(ZENDAL_TEST_DATA_DIR) / "../../data/samples/index.html";
+    auto sample = Keywords({samplePage.string(), "--bodychk", "100000"});
+    EXPECT_EQ(sample.status, 0) << sample.err;
+    EXPECT_TRUE(sample.out.starts_with("bread\t")) << sample.out;
+    EXPECT_EQ(sample.out.find("-\t"), std::string::npos) << sample.out;
 }
 
 TEST_F(KeywordsCli, TopAndBodyCheckCount) {
@@ -78,10 +138,13 @@ TEST(MergeKeywordsCli, MergesAsTheWindowDoes) {
         std::string out;
     };
     const std::vector<Case> cases = {
-        {{"--keywords", "alpha, beta", "beta", "gamma", "delta"}, "gamma,delta,alpha, beta\n"},
-        {{"--keywords", "", "a", "b"}, "a,b\n"},
-        {{"--keywords", "", "a", "b", "A"}, "a,b\n"},
-        {{"--keywords", "x", "--", "-y"}, "-y,x\n"},
+        {{"--keywords", "bakery, sourdough", "spelt", "loaf", "whole"},
+         "spelt, loaf, whole, bakery, sourdough\n"},
+        {{"--keywords", "alpha, beta", "beta", "gamma", "delta"}, "gamma, delta, alpha, beta\n"},
+        {{"--keywords", "", "a", "b"}, "a, b\n"},
+        {{"--keywords", "", "a", "b", "A"}, "a, b\n"},
+        {{"--keywords", ", x", "a"}, "a, x\n"},
+        {{"--keywords", "x", "--", "-y"}, "-y, x\n"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"merge-keywords"};
