@@ -39,6 +39,7 @@
 #include "custom/CustomSchemas.h"
 #include "custom/ui/CustomPage.h"
 #include "keywords/KeyWordCommand.h"
+#include "keywords/ui/QtRunProgress.h"
 #include "keywords/ui/TKWGenForm.h"
 
 namespace zendal {
@@ -580,9 +581,11 @@ void TForm1::SpeedButton2Click() {
 void TForm1::SpeedButton9Click() {
     ShowPage(TabSheet1);
     RunCommand([this] {
-        KeyWordCommand::SpeedButton9Click(wizard_, [this](KeyWordGenerator& generator) {
-            TKWGenForm::ShowModal(generator, this);
-        });
+        QtRunProgress progress(this);
+        KeyWordCommand::SpeedButton9Click(
+            wizard_,
+            [this](KeyWordGenerator& generator) { TKWGenForm::ShowModal(generator, this); },
+            &progress);
     });
 }
 

@@ -1,5 +1,7 @@
 #include "keywords/ui/TKWGenForm.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,11 +10,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "base/ui/WindowButtons.h"
+#include "keywords/ui/KeyWordListItem.h"
 
 namespace zendal {
 
@@ -50,7 +54,8 @@ TKWGenForm::TKWGenForm(KeyWordGenerator& generator, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1_);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The window may grow; it never gets so small that the list's headers are cut off.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     // What the window's creation adds to the generator's: the first page, the top count shown.
     PageControl1_->setCurrentIndex(0);
@@ -77,17 +82,32 @@ QWidget* TKWGenForm::KeyWordsPage() {
     ListView1_->setColumnCount(3);
     ListView1_->setHeaderLabels({"Word", "Occurences", "% of Total Words"});
     ListView1_->setRootIsDecorated(false);
-    ListView1_->setSortingEnabled(false);
     ListView1_->setUniformRowHeights(true);
-    ListView1_->header()->setSectionsClickable(false);
-    ListView1_->header()->setStretchLastSection(false);
-    const int widths[] = {223, 70, 95};
-    for (int column = 0; column < 3; ++column) {
-        ListView1_->setColumnWidth(column, widths[column]);
-    }
     ListView1_->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     ListView1_->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-    ListView1_->setMinimumSize(223 + 70 + 95 + 24, 260);
+    // Sorted by any column with a click on its header; at first by count, highest first, which
+    // is the generator's order.
+    QHeaderView* header = ListView1_->header();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    ListView1_->setSortingEnabled(true);
+    ListView1_->sortByColumn(1, Qt::DescendingOrder);
+    // The words take the room the numbers leave; no column is narrower than its header with
+    // the sort mark, so a header is never cut off.
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    const int widths[] = {223, 70, 95};
+    int listWidth =
+        2 * ListView1_->frameWidth() + ListView1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int column = 0; column < 3; ++column) {
+        const int width = std::max(widths[column], header->sectionSizeHint(column));
+        if (column > 0) {
+            header->setSectionResizeMode(column, QHeaderView::Fixed);
+            header->resizeSection(column, width);
+        }
+        listWidth += width;
+    }
+    ListView1_->setMinimumSize(listWidth, 260);
 
     auto* column = new QVBoxLayout;
     QPushButton* toKeyWords = WindowButtons::AddPushButton(
@@ -168,15 +188,8 @@ void TKWGenForm::FillList() {
     ListView1_->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(rows.size()));
-    for (const KeyWordRow& row : rows) {
-        auto* item = new QTreeWidgetItem(
-            {Text(row.word), Text(row.Occurences()),
-             Text(row.PercentOfTotal()).replace(QLatin1Char('.'), decimalPoint)});
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(0, Qt::Unchecked);
-        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-        items.append(item);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        items.append(new KeyWordListItem(rows[i], i, decimalPoint));
     }
     ListView1_->addTopLevelItems(items);
     ListView1_->setUpdatesEnabled(true);
@@ -184,8 +197,8 @@ void TKWGenForm::FillList() {
 
 void TKWGenForm::TakeChecks() {
     for (int i = 0; i < ListView1_->topLevelItemCount(); ++i) {
-        generator_.SetChecked(static_cast<std::size_t>(i),
-                              ListView1_->topLevelItem(i)->checkState(0) == Qt::Checked);
+        auto* item = static_cast<KeyWordListItem*>(ListView1_->topLevelItem(i));
+        generator_.SetChecked(item->Index(), item->checkState(0) == Qt::Checked);
     }
 }
 

@@ -84,6 +84,32 @@ TEST_F(KeyWordCommandRun, ChosenWordsAreMergedWhenTheWindowCloses) {
     EXPECT_EQ(wizard.fields.edit22, "cats, dogs, pets");
 }
 
+TEST_F(KeyWordCommandRun, TheLanguageFieldPicksTheNoiseWords) {
+    wizard.fileList = {dir.Write("de.html", "<body>der Hund und die Katze</body>").string()};
+    wizard.fields.ComboBox5 = "de-ch";
+    KeyWordCommand::SpeedButton9Click(wizard, [&](KeyWordGenerator& generator) {
+        ASSERT_EQ(generator.Rows().size(), 2u);
+        EXPECT_EQ(generator.Rows()[0].word, "Katze");
+        EXPECT_EQ(generator.Rows()[1].word, "Hund");
+    });
+}
+
+TEST_F(KeyWordCommandRun, ACancelledRunShowsNoWindow) {
+    class Cancelling : public RunProgress {
+      public:
+        bool Advance(std::size_t, std::size_t) override { return false; }
+        void Finish() override { ++finished; }
+        int finished = 0;
+    } progress;
+    bool shown = false;
+    KeyWordCommand::SpeedButton9Click(
+        wizard, [&](KeyWordGenerator&) { shown = true; }, &progress);
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(progress.finished, 1);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(wizard.fields.edit22, "pets");
+}
+
 TEST_F(KeyWordCommandRun, FailuresBeforeTheWindowIsShown) {
     struct Case {
         const char* name;

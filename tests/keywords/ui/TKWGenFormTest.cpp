@@ -2,6 +2,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -14,6 +15,7 @@
 
 #include "keywords/KeyWordGenerator.h"
 #include "keywords/NoiseWordFile.h"
+#include "keywords/ui/QtRunProgress.h"
 #include "keywords/ui/TKWGenForm.h"
 #include "support/MemorySettingsStore.h"
 #include "support/RecordingHelpPort.h"
@@ -81,16 +83,17 @@ class TKWGenFormTest : public QObject {
         QCOMPARE(list->headerItem()->text(0), QString("Word"));
         QCOMPARE(list->headerItem()->text(1), QString("Occurences"));
         QCOMPARE(list->headerItem()->text(2), QString("% of Total Words"));
-        QCOMPARE(list->columnWidth(0), 223);
-        QCOMPARE(list->columnWidth(1), 70);
-        QCOMPARE(list->columnWidth(2), 95);
-        QVERIFY(!list->header()->sectionsClickable());
-        QVERIFY(!list->isSortingEnabled());
         QCOMPARE(Column(list, 0), (QStringList{"cat", "dog", "bird"}));
         QCOMPARE(Column(list, 1), (QStringList{"3", "1", "1"}));
         QCOMPARE(Column(list, 2), (QStringList{"60.000", "20.000", "20.000"}));
         QCOMPARE(list->topLevelItem(0)->checkState(0), Qt::Unchecked);
-        QVERIFY(list->topLevelItem(0)->textAlignment(1) & Qt::AlignRight);
+        for (int column : {1, 2}) {
+            QVERIFY(list->topLevelItem(0)->textAlignment(column) & Qt::AlignRight);
+            QVERIFY(list->headerItem()->textAlignment(column) & Qt::AlignRight);
+        }
+        QVERIFY(list->header()->sectionsClickable());
+        QCOMPARE(list->header()->sortIndicatorSection(), 1);
+        QCOMPARE(list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
 
         auto* pages = window.findChild<QTabWidget*>("PageControl1");
         QCOMPARE(pages->currentIndex(), 0);
@@ -117,6 +120,75 @@ class TKWGenFormTest : public QObject {
         QCOMPARE(window.findChild<QGroupBox*>("GroupBox1")->title(),
                  QString("These are the top 25 word occurences in the active file"));
         QVERIFY(f.messages.shown.empty());
+    }
+
+    void headersAreNeverCutOff() {
+        Fixture f("cat cat dog");
+        TKWGenForm window(f.generator);
+        window.show();
+        auto* list = window.findChild<QTreeWidget*>("ListView1");
+        QHeaderView* header = list->header();
+        const int widths[] = {223, 70, 95};
+        for (const QSize size : {QSize(1, 1), window.minimumSizeHint(), QSize(1400, 900)}) {
+            window.resize(size);
+            QCoreApplication::processEvents();
+            QVERIFY(window.width() >= window.minimumSizeHint().width());
+            for (int column = 0; column < 3; ++column) {
+                QVERIFY2(list->columnWidth(column) >= header->sectionSizeHint(column),
+                         qPrintable(QString("column %1 at %2x%3")
+                                        .arg(column)
+                                        .arg(size.width())
+                                        .arg(size.height())));
+                QVERIFY(list->columnWidth(column) >= widths[column]);
+            }
+            int used = 0;
+            for (int column = 0; column < 3; ++column) {
+                used += list->columnWidth(column);
+            }
+            QVERIFY(used <= list->viewport()->width());
+        }
+    }
+
+    void sortsByAnyColumn() {
+        Fixture f("pear pear apple fig fig fig Banana banana");
+        TKWGenForm window(f.generator);
+        auto* list = window.findChild<QTreeWidget*>("ListView1");
+        const QStringList generatorOrder = {"fig", "pear", "Banana", "apple"};
+        QCOMPARE(Column(list, 0), generatorOrder);
+        list->sortByColumn(0, Qt::AscendingOrder);
+        QCOMPARE(Column(list, 0), (QStringList{"apple", "Banana", "fig", "pear"}));
+        list->sortByColumn(1, Qt::AscendingOrder);
+        QCOMPARE(Column(list, 0), (QStringList{"apple", "Banana", "pear", "fig"}));
+        list->sortByColumn(2, Qt::DescendingOrder);
+        QCOMPARE(Column(list, 0), generatorOrder);
+
+        // The checks reach the words checked, whatever the order shown; the order stays.
+        list->sortByColumn(0, Qt::DescendingOrder);
+        QCOMPARE(Column(list, 0), (QStringList{"pear", "fig", "Banana", "apple"}));
+        list->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        list->topLevelItem(3)->setCheckState(0, Qt::Checked);
+        window.findChild<QPushButton*>("SpeedButton1")->click();
+        QCOMPARE(f.generator.ChosenKeyWords(), (std::vector<std::string>{"pear", "apple"}));
+        QCOMPARE(Column(list, 0), (QStringList{"fig", "Banana"}));
+    }
+
+    void progressShowsAndEscapeCancels() {
+        QWidget owner;
+        QtRunProgress progress(&owner, 0);
+        QVERIFY(progress.Advance(1, 4));
+        auto* dialog = owner.findChild<QProgressDialog*>("KeyWordProgress");
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->value(), 250);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QVERIFY(!progress.Advance(2, 4));
+        progress.Finish();
+        QVERIFY(owner.findChild<QProgressDialog*>("KeyWordProgress") == nullptr);
+        // A new run starts uncancelled; a short one shows nothing.
+        QtRunProgress quick(&owner);
+        QVERIFY(quick.Advance(1, 2));
+        QVERIFY(quick.Advance(2, 2));
+        QVERIFY(owner.findChild<QProgressDialog*>("KeyWordProgress") == nullptr);
     }
 
     void checkedWordsLeaveTheList() {
