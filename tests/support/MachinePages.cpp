@@ -1,6 +1,7 @@
 #include "support/MachinePages.h"
 
 #include <glob.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -79,6 +80,21 @@ std::vector<fs::path> SpreadSample(const std::vector<fs::path>& pages, std::size
         sample.push_back(pages[i * pages.size() / count]);
     }
     return sample;
+}
+
+std::vector<fs::path> PagesToCheck(const std::vector<fs::path>& pages) {
+#ifdef ZENDAL_SANITIZED_BUILD
+    return SpreadSample(pages, 1500);
+#else
+    return pages;
+#endif
+}
+
+void ExpectNoFaults(const std::vector<std::string>& faults) {
+    for (std::size_t i = 0; i < std::min<std::size_t>(faults.size(), 20); ++i) {
+        ADD_FAILURE() << faults[i];
+    }
+    EXPECT_TRUE(faults.empty()) << faults.size() << " faults";
 }
 
 }  // namespace zendal::test
