@@ -280,7 +280,11 @@ void KeyWordGenerator::ParserEndElement(TXMLp& sender, const std::string& name) 
     }
 }
 
-void KeyWordGenerator::ParserEvalEntity(TXMLp&, const std::string& name, std::string& value) {
+void KeyWordGenerator::ParserEvalEntity(TXMLp& sender, const std::string& name,
+                                        std::string& value) {
+    if (!sender.EntityInText()) {
+        return;  // an attribute's value gives no words
+    }
     // An unknown reference stays as written, as a browser shows it.
     if (std::optional<std::string> character =
             CharacterReference::Decode(name, value.ends_with(';'))) {

@@ -33,6 +33,8 @@ class TXMLp : public TCore {
 
     // The text most recently given to Parse. It refers to the caller's text, not a copy.
     std::string_view CurrentInput() const { return currentInput_; }
+    // Within OnEvalEntity: whether the reference stands in text, not in an attribute value.
+    bool EntityInText() const { return engine_->InTextEntity(); }
 
     const std::string& ExtraNameChars() const { return engine_->ExtraNameChars(); }
     void SetExtraNameChars(const std::string& chars) { engine_->SetExtraNameChars(chars); }

@@ -601,6 +601,10 @@ const unsigned char* XMLImp::BareAmpersands(const unsigned char* p, const unsign
     return p;
 }
 
+bool XMLImp::InTextEntity() const {
+    return state_ == kEntityInText;
+}
+
 void XMLImp::EndEntity(unsigned char c) {
     FlushText();
     entityValue_.clear();

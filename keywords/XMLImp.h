@@ -27,6 +27,9 @@ class XMLImp {
     void EndOfInput();
 
     std::uint8_t State() const { return state_; }
+    // While the owner evaluates an entity reference: whether it stands in text, not in an
+    // attribute value.
+    bool InTextEntity() const;
 
     const std::string& ExtraNameChars() const { return extraNameChars_; }
     void SetExtraNameChars(const std::string& chars);
