@@ -10,6 +10,7 @@
 #include "base/WordComparison.h"
 #include "keywords/CharacterReference.h"
 #include "keywords/HiddenContent.h"
+#include "keywords/WordRule.h"
 
 namespace zendal {
 
@@ -253,13 +254,12 @@ std::string MetaTagAnalysis::PrepareRange(std::string_view range) {
 WordSequence MetaTagAnalysis::BodyWords(std::string_view working, const BodyRange& range) {
     // The text on either side of the range up to the nearest blank or comma comes along, so that
     // a word that runs across an end of the range is seen whole and left out.
-    auto separates = [](char c) { return static_cast<unsigned char>(c) <= 32 || c == ','; };
     std::size_t behind = range.start;
-    while (behind > 0 && !separates(working[behind - 1])) {
+    while (behind > 0 && !WordRule::SeparatesWords(working[behind - 1])) {
         --behind;
     }
     std::size_t ahead = range.end;
-    while (ahead < working.size() && !separates(working[ahead])) {
+    while (ahead < working.size() && !WordRule::SeparatesWords(working[ahead])) {
         ++ahead;
     }
     auto words = [](std::string_view part) {

@@ -1,6 +1,6 @@
 #include "analysis/WordSequence.h"
 
-#include "app/WordComparison.h"
+#include "base/WordComparison.h"
 #include "keywords/CharacterReference.h"
 #include "keywords/WordRule.h"
 

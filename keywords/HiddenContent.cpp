@@ -2,15 +2,13 @@
 
 #include <cstring>
 
+#include "base/AsciiText.h"
+
 namespace zendal {
 
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
-
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
@@ -22,7 +20,7 @@ bool NameAt(std::string_view text, std::size_t at, std::string_view name) {
         return false;
     }
     for (std::size_t k = 0; k < name.size(); ++k) {
-        if (Lower(text[at + k]) != name[k]) {
+        if (AsciiText::LowerAscii(text[at + k]) != name[k]) {
             return false;
         }
     }

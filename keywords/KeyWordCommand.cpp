@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "base/AsciiText.h"
 #include "base/CommaText.h"
 #include "base/IntegerText.h"
 #include "base/MultipleSelection.h"
@@ -15,11 +14,6 @@
 namespace zendal {
 
 namespace {
-
-// Blanks, control characters and commas: what stands between key words.
-bool IsSeparator(char c) {
-    return AsciiText::IsTrimmed(c) || c == ',';
-}
 
 // What a key word counts as when the merge looks for it among the present ones: its word, or
 // itself when it holds no letter or digit.
@@ -75,14 +69,15 @@ std::string KeyWordCommand::Merge(const std::string& keyWords,
             added += added.empty() ? word : ", " + word;
         }
     }
-    const bool onlySeparators = std::all_of(keyWords.begin(), keyWords.end(), IsSeparator);
+    const bool onlySeparators =
+        std::all_of(keyWords.begin(), keyWords.end(), WordRule::SeparatesWords);
     if (added.empty() || onlySeparators) {
         return added.empty() ? keyWords : added;
     }
     // The key words' own leading comma or blank serves as the join's.
     std::size_t lead = 0;
     bool leadingComma = false;
-    while (IsSeparator(keyWords[lead])) {
+    while (WordRule::SeparatesWords(keyWords[lead])) {
         leadingComma = leadingComma || keyWords[lead] == ',';
         ++lead;
     }

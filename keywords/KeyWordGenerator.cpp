@@ -80,10 +80,10 @@ bool HoldsMoreThanBlanks(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) > 32; });
 }
 
-// The end of a piece of the text that starts at or after `from`: at a blank or control
-// character, which no word crosses.
+// The end of a piece of the text that starts at or after `from`: at a byte that no word
+// crosses.
 std::size_t PieceEnd(std::string_view text, std::size_t from) {
-    while (from < text.size() && static_cast<unsigned char>(text[from]) > 32) {
+    while (from < text.size() && !WordRule::SeparatesWords(text[from])) {
         ++from;
     }
     return std::min(from, text.size());

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/AsciiText.h"
 #include "base/HomeFolder.h"
 #include "keywords/NoiseWordFile.h"
 
@@ -15,10 +16,7 @@ std::string LanguageNoiseWords::LanguageOf(std::string_view field) {
     }
     std::string language;
     for (; i < field.size(); ++i) {
-        char c = field[i];
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
+        const char c = AsciiText::LowerAscii(field[i]);
         if (c < 'a' || c > 'z') {
             break;
         }

@@ -40,11 +40,11 @@ const std::array<WordRule::Kind, 128>& WordRule::AsciiKinds() {
         for (int c = 0; c < 128; ++c) {
             table[c] = KindOf(c);
         }
-        // Control characters and the blank separate, and so does the comma.
-        for (int c = 0; c <= 32; ++c) {
-            table[c] = Kind::Separator;
+        for (int c = 0; c < 128; ++c) {
+            if (SeparatesWords(static_cast<char>(c))) {
+                table[c] = Kind::Separator;
+            }
         }
-        table[','] = Kind::Separator;
         return table;
     }();
     return kinds;

@@ -21,6 +21,9 @@ class WordRule {
     static std::vector<std::string> Words(std::string_view text);
     // The word of one piece of text: trimmed as above, empty when it holds no letter or digit.
     static std::string_view Trim(std::string_view piece);
+    // Whether a byte separates words by itself: a blank, a control character or a comma. No
+    // byte of a character outside ASCII does.
+    static bool SeparatesWords(char c) { return static_cast<unsigned char>(c) <= 32 || c == ','; }
 
     // What a character is to the rule.
     enum class Kind : std::uint8_t { Separator, LetterOrDigit, Mark, Other };

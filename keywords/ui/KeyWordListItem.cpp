@@ -2,7 +2,7 @@
 
 #include <QTreeWidget>
 
-#include "app/WordComparison.h"
+#include "base/WordComparison.h"
 
 namespace zendal {
 

@@ -15,7 +15,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/DocumentCodec.h"
+#include "base/AsciiText.h"
+#include "base/DocumentCodec.h"
 #include "keywords/CharacterReference.h"
 #include "keywords/KeyWordGenerator.h"
 #include "support/MachinePages.h"
@@ -28,15 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string AsciiLower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
-    }
-    return text;
-}
-
 // The page split into the contents of its script and style elements and everything else, by a
 // plain search for the tags (lower-cased ASCII).
 struct PageParts {
@@ -45,7 +37,7 @@ struct PageParts {
 };
 
 PageParts Split(const std::string& page) {
-    const std::string lower = AsciiLower(page);
+    const std::string lower = AsciiText::Lower(page);
     PageParts parts;
     std::size_t at = 0;
     while (at < lower.size()) {
@@ -87,7 +79,7 @@ std::string Fault(const std::string& word, const PageParts& parts) {
     if (!IsWordCharacter(characters.front(), false) || !IsWordCharacter(characters.back(), true)) {
         return "begins or ends with punctuation";
     }
-    const std::string lower = AsciiLower(word);
+    const std::string lower = AsciiText::Lower(word);
     if (parts.scriptsAndStyles.find(lower) != std::string::npos &&
         parts.rest.find(lower) == std::string::npos) {
         return "only in a script or style";
@@ -116,7 +108,7 @@ void CheckPages(const std::vector<fs::path>& pages, std::atomic<std::size_t>& ne
         PageParts parts = Split(
             DocumentCodec::IsValidUtf8(bytes) ? bytes : DocumentCodec::Windows1252ToUtf8(bytes));
         // Words of the text are read with their character references decoded.
-        parts.rest = AsciiLower(CharacterReference::DecodeAll(parts.rest));
+        parts.rest = AsciiText::Lower(CharacterReference::DecodeAll(parts.rest));
         std::vector<std::string> faults;
         for (const KeyWordRow& row : generator.Rows()) {
             if (std::string fault = Fault(row.word, parts); !fault.empty()) {
