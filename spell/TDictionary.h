@@ -46,7 +46,9 @@ class TDictionary {
     // Saves when words were added, and closes the dictionary files.
     void Close();
 
+    // The sound-alike list (TSuggestionEngine) and the ranked list (RankedSuggester).
     std::vector<std::string> Suggest(const std::string& word, int count) const;
+    std::vector<std::string> RankedSuggest(const std::string& word, int count) const;
     std::vector<std::string> CompleteWord(const std::string& typed, int count) const;
 
     // The word test on code page 437 bytes.
