@@ -45,6 +45,9 @@ class TDictionary {
     void SaveUserDictionary();
     // Saves when words were added, and closes the dictionary files.
     void Close();
+    // Closes the main dictionary files only, to open another language's; the user dictionary
+    // and the exclusion list stay.
+    void CloseDictionaryFiles() { files_.clear(); }
 
     // The sound-alike list (TSuggestionEngine) and the ranked list (RankedSuggester).
     std::vector<std::string> Suggest(const std::string& word, int count) const;

@@ -32,10 +32,10 @@ TEST_F(SpellCommandTest, PrintsOneLinePerWord) {
     } cases[] = {
         {{"dog", "Dog's", "teh", "caf\xC3\xA9"},
          "dog\tok\nDog's\tok\nteh\tmiss\ncaf\xC3\xA9\tok\n"},
-        {{"--suggest", "Teh", "the", "inthe"},
+        {{"--suggest", "--classic", "Teh", "the", "inthe"},
          "Teh\tmiss\tThe\tThey\nthe\tok\ninthe\tmiss\tin the\n"},
         {{"--complete", "Dictio", "zz"}, "Dictio\tmiss\tDictionaries\tDictionary\nzz\tmiss\n"},
-        {{"--suggest", "--complete", "dictionari"},
+        {{"--suggest", "--classic", "--complete", "dictionari"},
          "dictionari\tmiss\tdictionaries\tdictionary\tdictionaries\n"},
         {{"--", "--suggest"}, "--suggest\tmiss\n"},
     };

@@ -120,7 +120,7 @@ class TMSSpellDlgTest : public QObject {
         } while (w != dialog.edtCurWord);
         QCOMPARE(order, QStringList({"edtCurWord", "edtWord", "lstSuggest", "btnSkip", "btnSkipAll",
                                      "btnReplace", "btnReplaceAll", "btnAdd", "btnSuggest",
-                                     "btnClose", "btnHelp"}));
+                                     "btnClose", "btnHelp", "cmbDictionary"}));
     }
 
     void helpButtonOpensTheDialogsHelpContext() {
