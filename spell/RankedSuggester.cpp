@@ -109,9 +109,10 @@ std::vector<RankedSuggester::Ranked> RankedSuggester::Rank(const std::string& wo
         ranked.push_back({candidate, score});
     }
 
-    // Cuts into two words, both common ones (without counts: the cuts of the classic list).
+    // Cuts into two words, both common ones (without counts: any two words).
     const bool counted = HasFrequencies(dictionary_);
-    for (std::size_t k = 1; k < w.size(); ++k) {
+    // A one-letter word ends no cut: "until l" is no likely slip, "a lot" is.
+    for (std::size_t k = 1; k + 1 < w.size(); ++k) {
         std::string left = w.substr(0, k);
         std::string right = w.substr(k);
         if (!dictionary_.IsOemWord(left) || !dictionary_.IsOemWord(right)) {
