@@ -18,8 +18,9 @@ namespace zendal {
 
 namespace {
 
-// Bonus per step of the frequency byte (eight steps per doubling of the count).
-constexpr int kPerFrequencyStep = 2;
+// Bonus per four steps of the frequency byte (eight steps per doubling of the count): a word
+// a hundred times more common than another gains some two plain edits on it.
+constexpr int kPerFourFrequencySteps = 3;
 // The byte that a word without a count is taken to have: rarer than any counted word.
 constexpr int kUnknownFrequency = -8;
 // A word of the user's own is taken to be as common as this.
@@ -30,6 +31,10 @@ constexpr int kSoundsAlike = 25;
 constexpr int kCut = 90;
 // Both halves of a cut must be at least this common (about 2000 in the counts).
 constexpr std::uint8_t kCommonWord = 88;
+// Without counts, short words are too many to tell a likely cut: both halves must be this long,
+// and the cut costs as much as two edits.
+constexpr std::size_t kShortestHalf = 2;
+constexpr int kUncountedCut = 200;
 // How many candidates the sound-alike walk contributes.
 constexpr std::size_t kSoundAlikeCandidates = 15;
 
@@ -53,7 +58,7 @@ bool HasFrequencies(const TDictionary& dictionary) {
 }  // namespace
 
 int RankedSuggester::FrequencyBonus(std::uint8_t band) {
-    return kPerFrequencyStep * (band == 0 ? kUnknownFrequency : int(band));
+    return kPerFourFrequencySteps * (band == 0 ? kUnknownFrequency : int(band)) / 4;
 }
 
 std::vector<RankedSuggester::Ranked> RankedSuggester::Rank(const std::string& word,
@@ -109,7 +114,7 @@ std::vector<RankedSuggester::Ranked> RankedSuggester::Rank(const std::string& wo
         ranked.push_back({candidate, score});
     }
 
-    // Cuts into two words, both common ones (without counts: any two words).
+    // Cuts into two words, both common ones (without counts: two words that are not short).
     const bool counted = HasFrequencies(dictionary_);
     // A one-letter word ends no cut: "until l" is no likely slip, "a lot" is.
     for (std::size_t k = 1; k + 1 < w.size(); ++k) {
@@ -120,10 +125,11 @@ std::vector<RankedSuggester::Ranked> RankedSuggester::Rank(const std::string& wo
         }
         std::uint8_t rarer =
             std::min(FrequencyOf(dictionary_, left), FrequencyOf(dictionary_, right));
-        if (counted && rarer < kCommonWord) {
+        if (counted ? rarer < kCommonWord : std::min(left.size(), right.size()) < kShortestHalf) {
             continue;
         }
-        ranked.push_back({left + " " + right, kCut - FrequencyBonus(rarer)});
+        ranked.push_back(
+            {left + " " + right, (counted ? kCut : kUncountedCut) - FrequencyBonus(rarer)});
     }
 
     std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {

@@ -10,10 +10,11 @@ namespace zendal {
 namespace {
 
 constexpr int kDoubled = 35;     // a letter typed twice, or a doubled letter typed once
+constexpr int kAccent = 30;      // a letter with another accent, or without its accent
 constexpr int kSwapped = 55;     // two neighbours swapped
-constexpr int kVowel = 60;       // a vowel for a vowel
+constexpr int kVowel = 75;       // a vowel for a vowel
 constexpr int kSoundAlike = 60;  // c for k, s for z and the like
-constexpr int kNeighbourKey = 70;
+constexpr int kNeighbourKey = 85;
 constexpr int kFirstLetter = 45;  // extra, when the first letters differ
 
 // The letters around each key of a QWERTY keyboard.
@@ -23,8 +24,21 @@ constexpr const char* kNeighbours[26] = {
     "awedxz", "rfgy",  "yhji", "cfgb",   "qase", "zsdc",   "tghu",   "asx",
 };
 
-// Pairs that stand for one another in spoken English.
-constexpr const char* kSoundAlikePairs[] = {"ck", "cs", "sz", "iy", "kq", "gj", "fv", "sc", "zx"};
+// Pairs that stand for one another in speech (code page 437: \x87 is c cedilla, \xE1 sharp s).
+constexpr const char* kSoundAlikePairs[] = {"ck", "cs", "sz", "iy",    "kq",   "gj",
+                                            "fv", "sc", "zx", "\x87s", "\xE1s"};
+
+// The letter without its accent, for the accented letters of code page 437 (0x80 to 0xA5; the
+// currency signs among them stay as they are).
+constexpr char kBaseLetters[] =
+    "cueaaaaceeeiiiaaeaaooouuyou\x9b\x9c\x9d\x9e\x9f"
+    "aiounn";
+static_assert(sizeof(kBaseLetters) - 1 == 0xA6 - 0x80);
+
+char BaseLetter(char c) {
+    auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 && byte <= 0xA5 ? kBaseLetters[byte - 0x80] : c;
+}
 
 bool IsAZ(char c) {
     return c >= 'a' && c <= 'z';
@@ -43,6 +57,9 @@ bool WeightedDistance::AreKeyboardNeighbours(char a, char b) {
 int WeightedDistance::ReplaceCost(char meant, char typed) {
     if (meant == typed) {
         return 0;
+    }
+    if (BaseLetter(meant) == BaseLetter(typed)) {
+        return kAccent;
     }
     if (IsVowel(meant) && IsVowel(typed)) {
         return kVowel;

