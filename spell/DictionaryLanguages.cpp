@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/HomeFolder.h"
-#include "spell/CodePage437.h"
+#include "base/AsciiText.h"
+#include "base/HomeFolder.h"
 
 namespace zendal {
 
@@ -21,10 +21,7 @@ bool IsFile(const fs::path& path) {
 }
 
 std::string Normalised(const std::string& field) {
-    auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    auto first = std::find_if_not(field.begin(), field.end(), isBlank);
-    auto last = std::find_if_not(field.rbegin(), field.rend(), isBlank).base();
-    return first < last ? CodePage437::LowerAZ(std::string(first, last)) : std::string();
+    return AsciiText::Lower(AsciiText::Trim(field));
 }
 
 // The language of a dictionary file's name, or empty for another file.

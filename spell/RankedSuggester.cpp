@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "base/AsciiText.h"
 #include "spell/CodePage437.h"
 #include "spell/EditDistanceWalk.h"
 #include "spell/LetterCase.h"
@@ -86,7 +87,7 @@ std::vector<RankedSuggester::Ranked> RankedSuggester::Rank(const std::string& wo
 
     TSuggestionEngine classic(dictionary_);
     std::string target = PhoneticCode::Of(w, true);
-    target[0] = CodePage437::UpperAZ(w[0]);
+    target[0] = AsciiText::UpperAscii(w[0]);
     TSuggestList soundAlike(kSoundAlikeCandidates);
     for (const auto& file : dictionary_.DictionaryFiles()) {
         classic.CandidateWalk(soundAlike, *file, w, target);
@@ -146,7 +147,7 @@ std::vector<std::string> RankedSuggester::Suggest(const std::string& word, int c
         static_cast<std::size_t>(std::clamp(count, 0, TSuggestionEngine::kMaxCount));
     const std::string model = CodePage437::FromUtf8(word);
     std::vector<std::string> result;
-    for (const Ranked& entry : Rank(CodePage437::LowerAZ(model), n)) {
+    for (const Ranked& entry : Rank(AsciiText::Lower(model), n)) {
         result.push_back(CodePage437::ToUtf8(LetterCase::Adjust(entry.word, model)));
     }
     return result;

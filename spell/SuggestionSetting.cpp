@@ -1,7 +1,7 @@
 #include "spell/SuggestionSetting.h"
 
-#include "app/SettingsStore.h"
-#include "app/ZendalError.h"
+#include "base/SettingsStore.h"
+#include "base/ZendalError.h"
 
 namespace zendal {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include "base/AsciiText.h"
 #include "base/WholeFile.h"
 #include "spell/CodePage437.h"
 
@@ -119,7 +120,7 @@ void WordFrequencyList::Add(const std::string& utf8, std::uint64_t count) {
     if (utf8.empty() || !CodePage437::CanEncode(utf8)) {
         return;
     }
-    std::uint64_t& total = counts_[CodePage437::LowerAZ(CodePage437::FromUtf8(utf8))];
+    std::uint64_t& total = counts_[AsciiText::Lower(CodePage437::FromUtf8(utf8))];
     total = count > UINT64_MAX - total ? UINT64_MAX : total + count;
 }
 

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "SpellTestSupport.h"
+#include "base/AsciiText.h"
 #include "spell/CodePage437.h"
 #include "spell/EditDistanceWalk.h"
 #include "spell/TDCTFile.h"
@@ -77,7 +78,7 @@ TEST(RankingSection, EachWordFindsItsOwnFrequency) {
         if (word.ends_with("'s")) {
             continue;
         }
-        std::string oem = CodePage437::LowerAZ(CodePage437::FromUtf8(word));
+        std::string oem = AsciiText::Lower(CodePage437::FromUtf8(word));
         EXPECT_EQ(file.FrequencyOf(oem), WordFrequencyList::Band(list.Count(oem))) << word;
     }
     EXPECT_EQ(file.FrequencyOf("notaword"), 0);
@@ -121,7 +122,7 @@ TEST(EditDistanceWalk, FindsTheWordsWithinReach) {
             }
             std::set<std::string> expected;
             for (const std::string& word : words) {
-                std::string oem = CodePage437::LowerAZ(CodePage437::FromUtf8(word));
+                std::string oem = AsciiText::Lower(CodePage437::FromUtf8(word));
                 bool start = oem[0] == misspelling[0] ||
                              (misspelling.size() > 1 && oem[0] == misspelling[1]);
                 if (!oem.ends_with("'s") && Edits(misspelling, oem) <= reach - (start ? 0 : 1)) {
