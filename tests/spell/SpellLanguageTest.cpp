@@ -19,7 +19,11 @@ class SpellLanguageTest : public ::testing::Test {
   protected:
     void SetUp() override {
         test::CompileDictionary(home, {"the", "house", "is", "red"});
-        test::CompileDictionary(home, {"das", "haus", "ist", "rot"}, "zendal-de.dct");
+        test::CompileDictionary(home,
+                                {"das", "haus", "ist", "rot",
+                                 "Stra\xC3\x9F"
+                                 "e"},
+                                "zendal-de.dct");
         home.Write("autofix.txt", "");
         speller.SetDialog(&dialog);
         speller.SetStatus(&status);
@@ -48,7 +52,9 @@ using Words = std::vector<std::string>;
 }  // namespace
 
 TEST_F(SpellLanguageTest, ThePagesLanguagePicksTheDictionary) {
-    const std::string text = "das haus ist red, the house is rot";
+    const std::string text =
+        "das haus ist red, the house is rot, Stra\xC3\x9F"
+        "e";
     struct Case {
         const char* field;
         Words asked;
@@ -56,8 +62,16 @@ TEST_F(SpellLanguageTest, ThePagesLanguagePicksTheDictionary) {
     } cases[] = {
         {"de", {"red", "the", "house", "is"}, "de"},
         {"DE-AT", {"red", "the", "house", "is"}, "de"},
-        {"en-us", {"das", "haus", "ist", "rot"}, "en-us"},
-        {"", {"das", "haus", "ist", "rot"}, "en-us"},
+        {"en-us",
+         {"das", "haus", "ist", "rot",
+          "Stra\xC3\x9F"
+          "e"},
+         "en-us"},
+        {"",
+         {"das", "haus", "ist", "rot",
+          "Stra\xC3\x9F"
+          "e"},
+         "en-us"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
