@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include "base/AsciiText.h"
 #include "base/WholeFile.h"
 #include "spell/CodePage437.h"
@@ -96,22 +97,18 @@ WordFrequencyList WordFrequencyList::ParseJson(const std::string& text) {
 
 WordFrequencyList WordFrequencyList::ParseLines(const std::string& text) {
     WordFrequencyList list;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(start, end - start);
+    std::istringstream lines(text);
+    std::string line;
+    // A CR before the LF ends the number like any other character after it.
+    while (std::getline(lines, line)) {
         std::size_t gap = line.find_first_of(" \t");
-        if (gap != std::string::npos && gap > 0) {
-            std::size_t i = gap;
-            std::string digits = NumberAt(line, i);
-            if (!digits.empty()) {
-                list.Add(line.substr(0, gap), ToCount(digits));
-            }
+        if (gap == std::string::npos || gap == 0) {
+            continue;
         }
-        start = end + 1;
+        std::size_t i = gap;
+        if (std::string digits = NumberAt(line, i); !digits.empty()) {
+            list.Add(line.substr(0, gap), ToCount(digits));
+        }
     }
     return list;
 }
