@@ -34,7 +34,8 @@ constexpr int kAccentRowHeight = 23;
 constexpr int kListTop = kWordY + kRowHeight + 1;
 constexpr int kListHeight = 137;
 constexpr int kBottomRowY = 206;
-constexpr int kDictionaryX = 282;
+constexpr int kDictionaryX = 280;
+constexpr int kDictionaryBoxX = 360;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -131,12 +132,12 @@ TMSSpellDlg::TMSSpellDlg(TSpellDlg& speller, QWidget* parent)
     // Which dictionary the run checks with; picking another goes on with that one.
     lblDictionary = new QLabel("&Dictionary:", this);
     lblDictionary->setObjectName("lblDictionary");
-    lblDictionary->setGeometry(kDictionaryX, kBottomRowY + 4, kColumn1 - kDictionaryX,
+    lblDictionary->setGeometry(kDictionaryX, kBottomRowY + 4, kDictionaryBoxX - kDictionaryX,
                                kRowHeight - 4);
     cmbDictionary = new QComboBox(this);
     cmbDictionary->setObjectName("cmbDictionary");
-    cmbDictionary->setGeometry(kColumn1, kBottomRowY, kClientWidth - kColumn1 - kMargin,
-                               kButtonHeight);
+    cmbDictionary->setGeometry(kDictionaryBoxX, kBottomRowY,
+                               kClientWidth - kDictionaryBoxX - kMargin, kButtonHeight);
     cmbDictionary->setToolTip("The language of the dictionary that the words are checked with");
     lblDictionary->setBuddy(cmbDictionary);
     connect(cmbDictionary, &QComboBox::activated, this, &TMSSpellDlg::cmbDictionaryChange);
