@@ -69,6 +69,7 @@ const std::vector<IniSettingsStore::Value>& IniSettingsStore::FirstStartValues()
         {"Software\\VELQ\\rodoru", "keywords", "1000"},
         {"Software\\VELQ\\rodoru", "description", "200"},
         {"Software\\VELQ\\Zendal", "kwgcount", "25"},
+        {"Software\\VELQ\\Zendal", "suggestions", "ranked"},
     };
     return values;
 }

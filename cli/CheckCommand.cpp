@@ -10,17 +10,26 @@
 #include "cli/UsageError.h"
 #include "spell/HeadlessSpellDialog.h"
 #include "spell/MemoryEditControl.h"
+#include "spell/SuggestionSetting.h"
 #include "spell/TSpellDlg.h"
 
 namespace zendal::cli {
 
-// check [--no-html]: the spell checker's run over standard input, every word that stops it
-// answered with Ignore and printed with the dialog's suggestions.
+// check [--no-html] [--language LANG]: the spell checker's run over standard input with the
+// dictionary of a page in that language, every word that stops it answered with Ignore and
+// printed with the dialog's suggestions.
 int RunCheck(CliContext& context) {
     bool supportHTML = true;
-    for (const std::string& arg : context.args) {
+    std::string language;
+    for (std::size_t i = 0; i < context.args.size(); ++i) {
+        const std::string& arg = context.args[i];
         if (arg == "--no-html") {
             supportHTML = false;
+        } else if (arg == "--language") {
+            if (i + 1 == context.args.size()) {
+                throw UsageError("--language needs a value");
+            }
+            language = context.args[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw UsageError("unknown option '" + arg + "'");
         } else {
@@ -35,6 +44,9 @@ int RunCheck(CliContext& context) {
     CliSession session(context);
     TSpellDlg speller(context.messages, session.homeFolder());
     speller.properties.supportHTML = supportHTML;
+    speller.SetStatus(&context.status);
+    speller.UsePageLanguage(language);
+    speller.SetRankedSuggestions(SuggestionSetting::Ranked(session.wizard().settings));
     HeadlessSpellDialog dialog;
     speller.SetDialog(&dialog);
     speller.OnAutoCorrect = [&](const std::string& word, const std::string& replacement) {

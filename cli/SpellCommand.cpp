@@ -7,6 +7,8 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/UsageError.h"
+#include "spell/DictionaryLanguages.h"
+#include "spell/SuggestionSetting.h"
 #include "spell/TDictionary.h"
 
 namespace zendal::cli {
@@ -35,19 +37,30 @@ void AddWord(TDictionary& dictionary, MessagePort& messages, const std::string& 
 
 }  // namespace
 
-// spell [--suggest] [--complete] [--add] WORD...: the word test of the home folder's
-// dictionaries, with suggestions and completions on request.
+// spell [--suggest] [--classic] [--complete] [--add] [--language LANG] WORD...: the word test of
+// the home folder's dictionaries, with suggestions (the ranked list unless the settings or
+// --classic ask for the sound-alike one) and completions on request.
 int RunSpell(CliContext& context) {
     bool suggest = false;
+    bool classic = false;
     bool complete = false;
     bool add = false;
+    std::string language;
     std::vector<std::string> words;
     bool optionsEnded = false;
-    for (const std::string& arg : context.args) {
+    for (std::size_t i = 0; i < context.args.size(); ++i) {
+        const std::string& arg = context.args[i];
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg == "--suggest") {
             suggest = true;
+        } else if (!optionsEnded && arg == "--classic") {
+            classic = true;
+        } else if (!optionsEnded && arg == "--language") {
+            if (i + 1 == context.args.size()) {
+                throw UsageError("--language needs a value");
+            }
+            language = context.args[++i];
         } else if (!optionsEnded && arg == "--complete") {
             complete = true;
         } else if (!optionsEnded && arg == "--add") {
@@ -64,18 +77,22 @@ int RunSpell(CliContext& context) {
 
     CliSession session(context);
     TDictionary dictionary(context.messages);
-    const std::string name = "zendal.dct";
+    const std::string path = DictionaryLanguages::PathOf(
+        DictionaryLanguages::ForPage(language, session.homeFolder()).language,
+        session.homeFolder());
+    const bool ranked = !classic && SuggestionSetting::Ranked(session.wizard().settings);
     try {
-        if (!dictionary.OpenDictionary(session.homeFolder() + name)) {
-            context.messages.Error("Error opening dictionary " + session.homeFolder() + name);
+        if (!dictionary.OpenDictionary(path)) {
+            context.messages.Error("Error opening dictionary " + path);
             return context.ExitStatus();
         }
-        dictionary.LoadUserDictionary("CUSTOM.DCT");
+        dictionary.LoadUserDictionary(session.homeFolder() + "CUSTOM.DCT");
         for (const std::string& word : words) {
             bool isWord = dictionary.IsWord(word);
             std::string line = word + (isWord ? "\tok" : "\tmiss");
             if (suggest && !isWord) {
-                AppendAll(line, dictionary.Suggest(word, kSuggestions));
+                AppendAll(line, ranked ? dictionary.RankedSuggest(word, kSuggestions)
+                                       : dictionary.Suggest(word, kSuggestions));
             }
             if (complete) {
                 AppendAll(line, dictionary.CompleteWord(word, kSuggestions));

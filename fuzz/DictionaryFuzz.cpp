@@ -1,7 +1,8 @@
-// Loads arbitrary bytes as a main dictionary file and asks it about words, for suggestions and
-// for completions: nothing may crash, hang or read outside the file; a broken file may only
-// answer "Dictionary Corrupt.". Input that does not start with the identification text gets it
-// put in front, so that the fuzzer spends its time on the node graph.
+// Loads arbitrary bytes as a main dictionary file and asks it about words, for both suggestion
+// lists (the ranked one reads the ranking section of a file that has one) and for completions:
+// nothing may crash, hang or read outside the file; a broken file may only answer "Dictionary
+// Corrupt.". Input that does not start with the identification text gets it put in front, so that
+// the fuzzer spends its time on the node graph.
 #include <unistd.h>
 
 #include <cstddef>
@@ -76,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         try {
             dictionary.IsWord(word);
             dictionary.Suggest(word, 15);
+            dictionary.RankedSuggest(word, 15);
             dictionary.CompleteWord(word.substr(0, 3), 15);
         } catch (const zendal::EDictionaryCorrupt&) {
         }

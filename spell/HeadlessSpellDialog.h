@@ -15,6 +15,11 @@ class HeadlessSpellDialog : public SpellDialogPort {
     void SetReplacement(const std::string& text) override { replacement = text; }
     std::string Replacement() const override { return replacement; }
     void SetSuggestions(const std::vector<std::string>& entries) override { suggestions = entries; }
+    void SetDictionaries(const std::vector<std::string>& languages,
+                         const std::string& current) override {
+        dictionaries = languages;
+        dictionary = current;
+    }
     void FocusChange() override { focus = "btnReplace"; }
     void FocusReplacement() override { focus = "edtWord"; }
     void ShowDialog() override { visible = true; }
@@ -32,6 +37,8 @@ class HeadlessSpellDialog : public SpellDialogPort {
     std::string currentWord;
     std::string replacement;
     std::vector<std::string> suggestions;
+    std::vector<std::string> dictionaries;
+    std::string dictionary;
     std::string focus;
     bool visible = false;
     bool busy = false;

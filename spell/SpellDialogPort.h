@@ -16,6 +16,9 @@ class SpellDialogPort {
     virtual void SetReplacement(const std::string& text) = 0;    // edtWord
     virtual std::string Replacement() const = 0;
     virtual void SetSuggestions(const std::vector<std::string>& entries) = 0;  // lstSuggest
+    // The languages that have a dictionary, and the one that the run uses.
+    virtual void SetDictionaries(const std::vector<std::string>& languages,
+                                 const std::string& current) = 0;
     virtual void FocusChange() = 0;
     // The focus goes to Change first, then to the replacement box.
     virtual void FocusReplacement() = 0;

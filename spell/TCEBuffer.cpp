@@ -14,9 +14,12 @@ TCEBuffer::TCEBuffer(SpellEditControl& control, MessagePort& messages)
 }
 
 bool TCEBuffer::IsWordCharacter(char c) {
+    // The accented letters of code page 437, and its sharp s (0xE1), without which a German
+    // word such as Straße would be checked as two.
+    constexpr unsigned char kSharpS = 0xE1;
     auto byte = static_cast<unsigned char>(c);
     return c == '\'' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
-           (c >= 'a' && c <= 'z') || (byte >= 0x80 && byte <= 0xA5);
+           (c >= 'a' && c <= 'z') || (byte >= 0x80 && byte <= 0xA5) || byte == kSharpS;
 }
 
 void TCEBuffer::LoadText() {

@@ -7,10 +7,12 @@
 
 #include "base/AsciiText.h"
 #include "base/AtomicFile.h"
+#include "base/DocumentCodec.h"
 #include "base/WholeFile.h"
 #include "base/ZendalError.h"
 #include "spell/CodePage437.h"
 #include "spell/TDCTFile.h"
+#include "spell/WordFrequencyList.h"
 
 namespace zendal {
 
@@ -88,6 +90,67 @@ void AppendNode(std::string& out, std::uint32_t node) {
     }
 }
 
+void PutWord(std::string& out, std::size_t offset, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        out[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+}
+
+// The number of words below each state: the strings that lead from it to a final state,
+// the empty one not counted.
+std::vector<std::uint32_t> WordsBelow(const std::vector<State>& states) {
+    std::vector<std::uint32_t> below(states.size(), 0);
+    std::vector<bool> done(states.size(), false);
+    // States are created before their targets are finished, so a target's number can be lower
+    // or higher than its source's; an explicit stack keeps deep graphs off the call stack.
+    std::vector<std::pair<std::uint32_t, std::size_t>> stack{{0, 0}};
+    while (!stack.empty()) {
+        auto& [state, edge] = stack.back();
+        const auto& edges = states[state].edges;
+        if (edge < edges.size()) {
+            std::uint32_t target = edges[edge++].second;
+            if (!done[target]) {
+                stack.emplace_back(target, 0);
+            }
+            continue;
+        }
+        std::uint32_t total = 0;
+        for (auto [letter, target] : edges) {
+            total += below[target] + (states[target].final ? 1 : 0);
+        }
+        below[state] = total;
+        done[state] = true;
+        stack.pop_back();
+    }
+    return below;
+}
+
+// The ranking section, in the node order of the file: per node the words that its earlier
+// siblings lead to, then the frequency bytes; the header names the section.
+void AppendRankingSection(std::string& out, const std::vector<State>& states,
+                          const std::vector<std::uint32_t>& order, const std::string& bands) {
+    const auto nodes = static_cast<std::uint32_t>((out.size() - TDCTFile::kHeaderSize) / 4);
+    std::vector<std::uint32_t> below = WordsBelow(states);
+    std::string section;
+    section.reserve(4 * std::size_t(nodes) + bands.size());
+    if (states[0].edges.empty()) {
+        AppendNode(section, 0);
+    }
+    for (std::uint32_t state : order) {
+        std::uint32_t before = 0;
+        for (auto [letter, target] : states[state].edges) {
+            AppendNode(section, before);
+            before += below[target] + (states[target].final ? 1 : 0);
+        }
+    }
+    section += bands;
+    std::copy(TDCTFile::kRankingTag, TDCTFile::kRankingTag + 4,
+              out.begin() + TDCTFile::kRankingTagOffset);
+    PutWord(out, TDCTFile::kRankingTagOffset + 4, nodes);
+    PutWord(out, TDCTFile::kRankingTagOffset + 8, static_cast<std::uint32_t>(bands.size()));
+    out += section;
+}
+
 }  // namespace
 
 TDCTCompiler::TDCTCompiler(Options options) : options_(options) {}
@@ -116,6 +179,15 @@ std::string TDCTCompiler::Compile(const std::vector<std::string>& words) {
     });
     letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
     result_.words = letters.size();
+    std::string bands;
+    if (options_.frequencies != nullptr) {
+        bands.reserve(letters.size());
+        for (const std::string& word : letters) {
+            std::uint64_t count = options_.frequencies->Count(word);
+            result_.counted += count > 0 ? 1 : 0;
+            bands += static_cast<char>(count > 0 ? WordFrequencyList::Band(count) : 0);
+        }
+    }
 
     GraphBuilder builder;
     for (const std::string& word : letters) {
@@ -163,6 +235,9 @@ std::string TDCTCompiler::Compile(const std::vector<std::string>& words) {
         }
     }
     result_.nodes = (out.size() - TDCTFile::kHeaderSize) / 4;
+    if (options_.frequencies != nullptr) {
+        AppendRankingSection(out, states, order, bands);
+    }
     return out;
 }
 
@@ -170,6 +245,10 @@ std::vector<std::string> TDCTCompiler::ReadWordList(const std::string& path) {
     std::string text = WholeFile::Read(path);
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.erase(0, 3);
+    }
+    // Some word lists (Debian's Swedish one, say) are Latin-1: read as the documents are.
+    if (!DocumentCodec::IsValidUtf8(text)) {
+        text = DocumentCodec::Windows1252ToUtf8(text);
     }
     std::vector<std::string> words;
     auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; };

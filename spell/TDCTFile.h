@@ -7,11 +7,17 @@
 namespace zendal {
 
 // One open main dictionary file (.dct): an 83-byte header and then the nodes of a word graph,
-// four bytes each, little-endian. Nodes are read through a cache of one 512-byte block, so the
-// memory cost does not grow with the file.
+// four bytes each, little-endian. Nodes are read in place from a read-only mapping of the file
+// (or, where the file cannot be mapped, through a cache of one 512-byte block), so the memory
+// that the program itself uses does not grow with the file.
 //
 // Node bits: 31-24 the letter (code page 437, a to z lower-case), 23 last of its sibling list,
 // 22 end of a word, 21-0 the first node of the child list (0: none). Node 1 starts the root list.
+//
+// A file compiled with word counts carries a ranking section after the nodes (see
+// TDCTCompiler), named in the header's otherwise unused bytes: the tag "RANK" at offset 50, then
+// the number of nodes and the number of words (32 bits each). A file whose sizes do not agree
+// with its tag is read as one without the section.
 //
 // The file is not trusted: a node number outside the file, a sibling list longer than the 256
 // letters there are, or a walk that runs past its budget raises EDictionaryCorrupt.
@@ -26,6 +32,9 @@ class TDCTFile {
     static constexpr std::uint32_t kMaxNodes = kMaxBlocks * kNodesPerBlock;
     static constexpr std::uint32_t kMaxSiblings = 256;
     static constexpr std::size_t kMaxWordLength = 50;
+
+    static constexpr std::size_t kRankingTagOffset = 50;
+    static constexpr char kRankingTag[] = "RANK";
 
     static constexpr std::uint32_t kLastSibling = 1u << 23;
     static constexpr std::uint32_t kEndOfWord = 1u << 22;
@@ -50,6 +59,18 @@ class TDCTFile {
     // Looks up a word of code page 437 bytes, already lower-cased.
     bool FindWord(const std::string& word) const;
 
+    // Whether the file has a ranking section.
+    bool HasFrequencies() const { return wordCount_ > 0; }
+    std::uint32_t WordCount() const { return wordCount_; }
+    // The words that the earlier siblings of node k lead to; 0 without a ranking section.
+    std::uint32_t WordsBefore(std::uint32_t k) const;
+    // The frequency byte of the word with that number (0 from the first word in alphabetical
+    // order); 0 without a section or for a number outside it.
+    std::uint8_t FrequencyBand(std::uint32_t wordNumber) const;
+    // The frequency byte of a word (code page 437, lower-cased); 0 when the file does not
+    // hold it or has no section.
+    std::uint8_t FrequencyOf(const std::string& word) const;
+
     // How much work one walk over the graph may do before the graph counts as corrupt, in
     // nodes read (a walk for suggestions also counts the letters of the words it ranks): some
     // forty times what the walks over the shipped dictionary need at most, and little enough
@@ -67,6 +88,9 @@ class TDCTFile {
 
   private:
     void LoadBlock(std::int16_t block) const;
+    void FindRankingSection();
+    // Reads size bytes of the file at offset, from the mapping or the file.
+    void ReadBytes(std::uint64_t offset, void* buffer, std::size_t size) const;
     void Unmap();
 
     std::string path_;
@@ -74,6 +98,8 @@ class TDCTFile {
     std::uint64_t fileSize_ = 0;
     std::array<char, kHeaderSize> header_{};
     std::uint32_t nodeCount_ = 0;
+    std::uint32_t wordCount_ = 0;
+    std::uint64_t rankingOffset_ = 0;
     const unsigned char* mapping_ = nullptr;
     mutable std::int16_t cachedBlock_ = -1;
     mutable std::array<unsigned char, kBlockSize> block_{};

@@ -9,6 +9,7 @@
 #include "spell/CodePage437.h"
 #include "spell/EDictionaryInUse.h"
 #include "spell/EDictionaryNotFound.h"
+#include "spell/RankedSuggester.h"
 #include "spell/TSuggestionEngine.h"
 
 namespace zendal {
@@ -162,6 +163,10 @@ void TDictionary::Close() {
 
 std::vector<std::string> TDictionary::Suggest(const std::string& word, int count) const {
     return TSuggestionEngine(*this).Suggest(word, count);
+}
+
+std::vector<std::string> TDictionary::RankedSuggest(const std::string& word, int count) const {
+    return RankedSuggester(*this).Suggest(word, count);
 }
 
 std::vector<std::string> TDictionary::CompleteWord(const std::string& typed, int count) const {

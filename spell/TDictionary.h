@@ -45,8 +45,13 @@ class TDictionary {
     void SaveUserDictionary();
     // Saves when words were added, and closes the dictionary files.
     void Close();
+    // Closes the main dictionary files only, to open another language's; the user dictionary
+    // and the exclusion list stay.
+    void CloseDictionaryFiles() { files_.clear(); }
 
+    // The sound-alike list (TSuggestionEngine) and the ranked list (RankedSuggester).
     std::vector<std::string> Suggest(const std::string& word, int count) const;
+    std::vector<std::string> RankedSuggest(const std::string& word, int count) const;
     std::vector<std::string> CompleteWord(const std::string& typed, int count) const;
 
     // The word test on code page 437 bytes.

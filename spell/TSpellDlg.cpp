@@ -4,9 +4,11 @@
 
 #include "base/AsciiText.h"
 #include "base/MessagePort.h"
+#include "base/StatusPort.h"
 #include "base/WholeFile.h"
 #include "base/ZendalError.h"
 #include "spell/CodePage437.h"
+#include "spell/DictionaryLanguages.h"
 #include "spell/HeadlessSpellDialog.h"
 #include "spell/SpellEditControl.h"
 #include "spell/TCEBuffer.h"
@@ -78,19 +80,49 @@ std::string TSpellDlg::ResolvedDictionaryPath() const {
     return path;
 }
 
-bool TSpellDlg::OpenDictionary() {
+std::string TSpellDlg::DictionaryFile() const {
     std::string path = ResolvedDictionaryPath();
+    if (language_ == DictionaryLanguages::kDefault) {
+        return path + properties.dictionaryName;
+    }
+    return DictionaryLanguages::PathOf(language_, path);
+}
+
+void TSpellDlg::UsePageLanguage(const std::string& field) {
+    if (pageLanguage_ == field) {
+        return;
+    }
+    pageLanguage_ = field;
+    DictionaryLanguages::Choice choice =
+        DictionaryLanguages::ForPage(field, ResolvedDictionaryPath());
+    language_ = choice.language;
+    fellBack_ = choice.fellBack;
+}
+
+bool TSpellDlg::OpenDictionary() {
+    std::string file = DictionaryFile();
+    if (fellBack_ && status_ != nullptr) {
+        status_->SetPanelText(StatusPort::MessagePanel,
+                              DictionaryLanguages::FallbackNote(pageLanguage_.value_or("")));
+    }
     try {
         if (!dictionary_) {
             dictionary_ = std::make_unique<TDictionary>(messages_);
+        } else if (!dictionary_->DictionaryFiles().empty() &&
+                   dictionary_->DictionaryFiles().front()->FileName() != file) {
+            dictionary_->CloseDictionaryFiles();  // another language than the last run's
         }
-        if (!dictionary_->OpenDictionary(path + properties.dictionaryName)) {
+        if (!dictionary_->OpenDictionary(file)) {
             dictionary_.reset();
-            messages_.Error("Error opening dictionary " + path + properties.dictionaryName);
+            messages_.Error("Error opening dictionary " + file);
             return false;
         }
         if (!properties.userDictionary.empty()) {
-            dictionary_->LoadUserDictionary(properties.userDictionary);
+            // One per user, in the program folder, whichever language's dictionary is open.
+            bool hasFolder = std::filesystem::path(properties.userDictionary).has_parent_path();
+            dictionary_->LoadUserDictionary(hasFolder ? properties.userDictionary
+                                                      : ResolvedDictionaryPath() +
+                                                            properties.userDictionary);
         }
         if (!properties.exclusionList.empty()) {
             dictionary_->LoadExclusionList(properties.exclusionList);
@@ -101,9 +133,55 @@ bool TSpellDlg::OpenDictionary() {
         return false;
     }
     if (!properties.autoCorrectList.empty()) {
-        LoadAutoCorrect(path);
+        LoadAutoCorrect(ResolvedDictionaryPath());
     }
+    dialog_->SetDictionaries(DictionaryLanguages::Available(ResolvedDictionaryPath()), language_);
     return true;
+}
+
+std::optional<int> TSpellDlg::ChooseDictionary(const std::string& language) {
+    if (language.empty() || language == language_) {
+        return std::nullopt;
+    }
+    language_ = language;
+    fellBack_ = false;
+    if (!dictionary_) {
+        return std::nullopt;
+    }
+    // The user dictionary and its path stay.
+    std::string file = DictionaryFile();
+    dictionary_->CloseDictionaryFiles();
+    bool opened = false;
+    try {
+        opened = dictionary_->OpenDictionary(file);
+        if (!opened) {
+            messages_.Error("Error opening dictionary " + file);
+        }
+    } catch (const ZendalError& e) {
+        messages_.Error(e.Message());
+    }
+    if (!opened) {
+        // Nothing to check with: the run ends as when the dictionary cannot be opened.
+        dictionary_.reset();
+        if (run_) {
+            dialog_->CloseDialog();
+            run_->cancelled = true;
+            run_->waiting = false;
+            return Finish();
+        }
+        return std::nullopt;
+    }
+    dialog_->SetDictionaries(DictionaryLanguages::Available(ResolvedDictionaryPath()), language_);
+    if (!run_ || !run_->waiting) {
+        return std::nullopt;
+    }
+    if (dictionary_->IsOemWord(run_->word)) {
+        return Answer(kIgnore);
+    }
+    dialog_->SetReplacement(CodePage437::ToUtf8(run_->word));
+    Suggest();
+    dialog_->FocusReplacement();
+    return std::nullopt;
 }
 
 void TSpellDlg::LoadAutoCorrect(const std::string& folder) {
@@ -325,7 +403,8 @@ void TSpellDlg::Suggest() {
     }
     dialog_->SetBusyCursor(true);
     std::vector<std::string> entries =
-        dictionary_->Suggest(dialog_->Replacement(), properties.suggestions);
+        ranked_ ? dictionary_->RankedSuggest(dialog_->Replacement(), properties.suggestions)
+                : dictionary_->Suggest(dialog_->Replacement(), properties.suggestions);
     dialog_->SetSuggestions(entries);
     if (!entries.empty()) {
         dialog_->SetReplacement(entries.front());

@@ -14,6 +14,7 @@ namespace zendal {
 class MessagePort;
 class SpellDialogPort;
 class SpellEditControl;
+class StatusPort;
 class TCEBuffer;
 class TDictionary;
 
@@ -72,6 +73,20 @@ class TSpellDlg {
     SpellDialogPort& dialog() { return *dialog_; }
     // Takes effect at the next run.
     void SetApplicationPath(std::string path) { applicationPath_ = std::move(path); }
+    // Where the note goes when a page's language has no dictionary (the message panel).
+    void SetStatus(StatusPort* status) { status_ = status; }
+
+    // The dictionary for the page's language field, from the next run on (see
+    // DictionaryLanguages::ForPage). While the field stays the same, a dictionary that the user
+    // picked in the dialog stays in use.
+    void UsePageLanguage(const std::string& field);
+    // The user's pick in the dialog: the run goes on with that language's dictionary; the word
+    // waiting for an answer passes when it holds it, else gets its suggestions again.
+    std::optional<int> ChooseDictionary(const std::string& language);
+    const std::string& Language() const { return language_; }
+    // The ranked list (true) or the sound-alike list (false) for Suggest.
+    void SetRankedSuggestions(bool ranked) { ranked_ = ranked; }
+    bool RankedSuggestions() const { return ranked_; }
 
     // Starts a run over the control's whole text. Returns its result (0 nothing changed, 1
     // words changed, 2 cancelled or no dictionary) when it ends without asking, else nothing:
@@ -106,6 +121,7 @@ class TSpellDlg {
     struct Run;
 
     bool OpenDictionary();
+    std::string DictionaryFile() const;
     void LoadAutoCorrect(const std::string& folder);
     std::string ResolvedDictionaryPath() const;
     void ShowDialogForRun();
@@ -123,6 +139,11 @@ class TSpellDlg {
     std::unique_ptr<TDictionary> dictionary_;
     SpellSessionLists lists_;
     std::unique_ptr<Run> run_;
+    StatusPort* status_ = nullptr;
+    std::string language_ = "en-us";
+    std::optional<std::string> pageLanguage_;  // the field of the last UsePageLanguage
+    bool fellBack_ = false;
+    bool ranked_ = true;
 };
 
 }  // namespace zendal

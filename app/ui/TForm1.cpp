@@ -523,6 +523,8 @@ QtSpellChecker& TForm1::SpellChecker() {
     if (!SpellDlg1) {
         SpellDlg1 = std::make_unique<QtSpellChecker>(this, messagePort(), wizard_.programFolder);
         SpellDlg1->dialog().SetHelp(&helpWindow_);
+        SpellDlg1->SetWindowState([this] { return ComboBox5->currentText().toStdString(); },
+                                  wizard_.settings, &wizard_.status);
     }
     return *SpellDlg1;
 }

@@ -1,5 +1,6 @@
 #include "spell/ui/QtSpellChecker.h"
 
+#include "spell/SuggestionSetting.h"
 #include "spell/ui/QtSpellEdit.h"
 #include "spell/ui/TMSSpellDlg.h"
 
@@ -27,13 +28,29 @@ QtSpellEdit& QtSpellChecker::ControlFor(QPlainTextEdit* memo) {
     return *control;
 }
 
-void QtSpellChecker::SpeedButton4Click(QPlainTextEdit* edit22) {
+void QtSpellChecker::SetWindowState(std::function<std::string()> languageField,
+                                    SettingsStore* settings, StatusPort* status) {
+    languageField_ = std::move(languageField);
+    settings_ = settings;
+    speller_.SetStatus(status);
+}
+
+void QtSpellChecker::PrepareRun() {
     speller_.SetApplicationPath(programFolder_);
+    if (speller_.Running()) {
+        return;  // the click only brings the dialog to the front
+    }
+    speller_.UsePageLanguage(languageField_ ? languageField_() : std::string());
+    speller_.SetRankedSuggestions(SuggestionSetting::Ranked(settings_));
+}
+
+void QtSpellChecker::SpeedButton4Click(QPlainTextEdit* edit22) {
+    PrepareRun();
     buttons_.SpeedButton4Click(ControlFor(edit22));
 }
 
 void QtSpellChecker::SpeedButton5Click(QPlainTextEdit* edit1) {
-    speller_.SetApplicationPath(programFolder_);
+    PrepareRun();
     buttons_.SpeedButton5Click(ControlFor(edit1));
 }
 

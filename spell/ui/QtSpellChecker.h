@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -16,6 +17,8 @@ namespace zendal {
 
 class MessagePort;
 class QtSpellEdit;
+class SettingsStore;
+class StatusPort;
 
 // The main window's spell checker (SpellDlg1): the checker, its dialog over the window, and the
 // two button handlers over the window's memos.
@@ -26,6 +29,12 @@ class QtSpellChecker {
     QtSpellChecker(QWidget* window, MessagePort& messages, const std::string& programFolder);
     ~QtSpellChecker();
 
+    // What a click reads of the main window: the page's language field (which dictionary), the
+    // settings (which suggestion list), and the status bar for the note when the page's
+    // language has no dictionary.
+    void SetWindowState(std::function<std::string()> languageField, SettingsStore* settings,
+                        StatusPort* status);
+
     void SpeedButton4Click(QPlainTextEdit* edit22);
     void SpeedButton5Click(QPlainTextEdit* edit1);
 
@@ -34,12 +43,16 @@ class QtSpellChecker {
 
   private:
     QtSpellEdit& ControlFor(QPlainTextEdit* memo);
+    // Points the checker at the program folder, the page's language and the settings.
+    void PrepareRun();
 
     const std::string& programFolder_;
     TSpellDlg speller_;
     QPointer<TMSSpellDlg> dialog_;  // owned, unless its parent window deleted it first
     SpellCheckButtons buttons_;
     std::map<QPlainTextEdit*, std::unique_ptr<QtSpellEdit>> controls_;
+    std::function<std::string()> languageField_;
+    SettingsStore* settings_ = nullptr;
 };
 
 }  // namespace zendal

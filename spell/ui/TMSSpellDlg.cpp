@@ -1,6 +1,7 @@
 #include "spell/ui/TMSSpellDlg.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,6 +34,8 @@ constexpr int kAccentRowHeight = 23;
 constexpr int kListTop = kWordY + kRowHeight + 1;
 constexpr int kListHeight = 137;
 constexpr int kBottomRowY = 206;
+constexpr int kDictionaryX = 280;
+constexpr int kDictionaryBoxX = 360;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -126,6 +129,19 @@ TMSSpellDlg::TMSSpellDlg(TSpellDlg& speller, QWidget* parent)
         button->setFocusPolicy(Qt::NoFocus);
     }
 
+    // Which dictionary the run checks with; picking another goes on with that one.
+    lblDictionary = new QLabel("&Dictionary:", this);
+    lblDictionary->setObjectName("lblDictionary");
+    lblDictionary->setGeometry(kDictionaryX, kBottomRowY + 4, kDictionaryBoxX - kDictionaryX,
+                               kRowHeight - 4);
+    cmbDictionary = new QComboBox(this);
+    cmbDictionary->setObjectName("cmbDictionary");
+    cmbDictionary->setGeometry(kDictionaryBoxX, kBottomRowY,
+                               kClientWidth - kDictionaryBoxX - kMargin, kButtonHeight);
+    cmbDictionary->setToolTip("The language of the dictionary that the words are checked with");
+    lblDictionary->setBuddy(cmbDictionary);
+    connect(cmbDictionary, &QComboBox::activated, this, &TMSSpellDlg::cmbDictionaryChange);
+
     if (properties.showGlyphs) {
         QStyle* s = style();
         btnSkip->setIcon(s->standardIcon(QStyle::SP_ArrowRight));
@@ -139,7 +155,7 @@ TMSSpellDlg::TMSSpellDlg(TSpellDlg& speller, QWidget* parent)
     }
 
     QWidget* order[] = {edtCurWord,    edtWord, lstSuggest, btnSkip,  btnSkipAll, btnReplace,
-                        btnReplaceAll, btnAdd,  btnSuggest, btnClose, btnHelp};
+                        btnReplaceAll, btnAdd,  btnSuggest, btnClose, btnHelp,    cmbDictionary};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -195,6 +211,10 @@ void TMSSpellDlg::lstSuggestDblClick() {
 
 void TMSSpellDlg::btnSuggestClick() {
     speller_.Suggest();
+}
+
+void TMSSpellDlg::cmbDictionaryChange() {
+    speller_.ChooseDictionary(cmbDictionary->currentText().toStdString());
 }
 
 void TMSSpellDlg::closeEvent(QCloseEvent* event) {
@@ -272,6 +292,16 @@ void TMSSpellDlg::SetSuggestions(const std::vector<std::string>& entries) {
     for (const std::string& entry : entries) {
         lstSuggest->addItem(Q(entry));
     }
+}
+
+void TMSSpellDlg::SetDictionaries(const std::vector<std::string>& languages,
+                                  const std::string& current) {
+    QSignalBlocker blocker(cmbDictionary);
+    cmbDictionary->clear();
+    for (const std::string& language : languages) {
+        cmbDictionary->addItem(Q(language));
+    }
+    cmbDictionary->setCurrentText(Q(current));
 }
 
 void TMSSpellDlg::FocusChange() {

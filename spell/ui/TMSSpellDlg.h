@@ -5,6 +5,7 @@
 #include "base/ui/BusyCursor.h"
 #include "spell/SpellDialogPort.h"
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -37,6 +38,8 @@ class TMSSpellDlg : public QDialog, public SpellDialogPort {
     void SetReplacement(const std::string& text) override;
     std::string Replacement() const override;
     void SetSuggestions(const std::vector<std::string>& entries) override;
+    void SetDictionaries(const std::vector<std::string>& languages,
+                         const std::string& current) override;
     void FocusChange() override;
     void FocusReplacement() override;
     void ShowDialog() override;
@@ -78,12 +81,15 @@ class TMSSpellDlg : public QDialog, public SpellDialogPort {
     QPushButton* btnAutoCorrect;
     QPushButton* btnOptions;
     QPushButton* btnUndo;
+    QLabel* lblDictionary;
+    QComboBox* cmbDictionary;  // the dictionary's language
 
   public slots:
     void AccentClick();
     void lstSuggestChange();
     void lstSuggestDblClick();
     void btnSuggestClick();
+    void cmbDictionaryChange();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

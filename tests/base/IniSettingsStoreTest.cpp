@@ -34,7 +34,8 @@ TEST(IniSettingsStore, FirstStartCreatesTheDefaultValues) {
               "description=200\n"
               "\n"
               "[Software\\VELQ\\Zendal]\n"
-              "kwgcount=25\n");
+              "kwgcount=25\n"
+              "suggestions=ranked\n");
     ASSERT_TRUE(store.OpenKey(kRodoru));
     EXPECT_EQ(store.ReadString(kRodoru, "bodychk"), "1000");
     EXPECT_FALSE(store.ValueExists(kRodoru, "schema"));

@@ -50,6 +50,14 @@ TEST_F(CheckCommandTest, PrintsTheRejectedWordsInTextOrder) {
     }
 }
 
+TEST_F(CheckCommandTest, ChecksWithTheLanguagesDictionary) {
+    zendal::TDCTCompiler compiler;
+    home.Write("zendal-de.dct", compiler.Compile({"das", "haus", "ist", "rot"}));
+    EXPECT_EQ(Check({"--language", "de"}, "das haus ist red").out, "red\trot\n");
+    EXPECT_EQ(Check({"--language", "xx"}, "das dog").out, "das\tdog\n");
+    EXPECT_EQ(Check({"--language"}, "das").status, 2);
+}
+
 TEST_F(CheckCommandTest, ReportsTheScansMessages) {
     CliResult result = Check({}, "teh " + std::string(50, 'w') + " dogg");
     EXPECT_EQ(result.status, 1);

@@ -32,10 +32,10 @@ TEST_F(SpellCommandTest, PrintsOneLinePerWord) {
     } cases[] = {
         {{"dog", "Dog's", "teh", "caf\xC3\xA9"},
          "dog\tok\nDog's\tok\nteh\tmiss\ncaf\xC3\xA9\tok\n"},
-        {{"--suggest", "Teh", "the", "inthe"},
+        {{"--suggest", "--classic", "Teh", "the", "inthe"},
          "Teh\tmiss\tThe\tThey\nthe\tok\ninthe\tmiss\tin the\n"},
         {{"--complete", "Dictio", "zz"}, "Dictio\tmiss\tDictionaries\tDictionary\nzz\tmiss\n"},
-        {{"--suggest", "--complete", "dictionari"},
+        {{"--suggest", "--classic", "--complete", "dictionari"},
          "dictionari\tmiss\tdictionaries\tdictionary\tdictionaries\n"},
         {{"--", "--suggest"}, "--suggest\tmiss\n"},
     };
@@ -78,4 +78,27 @@ TEST_F(SpellCommandTest, UsageErrors) {
         EXPECT_EQ(result.status, 2);
         EXPECT_NE(result.err.find("Usage: zendal-cli"), std::string::npos);
     }
+}
+
+// The ranked list unless --classic or the settings ask for the classic one; --language picks a
+// language's dictionary.
+TEST_F(SpellCommandTest, SuggestionListsAndLanguages) {
+    EXPECT_EQ(Spell({"--suggest", "dictionari"}).out,
+              "dictionari\tmiss\tdictionary\tdictionaries\n");
+    EXPECT_EQ(Spell({"--suggest", "--classic", "dictionari"}).out,
+              "dictionari\tmiss\tdictionaries\tdictionary\n");
+    home.Write("settings.ini", "[Software\\VELQ\\Zendal]\nsuggestions=classic\n");
+    EXPECT_EQ(Spell({"--suggest", "dictionari"}).out,
+              "dictionari\tmiss\tdictionaries\tdictionary\n");
+    home.Write("settings.ini", "[Software\\VELQ\\Zendal]\nsuggestions=ranked\n");
+
+    zendal::TDCTCompiler compiler;
+    home.Write("zendal-de.dct", compiler.Compile({"das", "haus"}));
+    EXPECT_EQ(Spell({"--language", "de", "haus", "dog"}).out, "haus\tok\ndog\tmiss\n");
+    EXPECT_EQ(Spell({"--language", "de-at", "--suggest", "hau"}).out, "hau\tmiss\thaus\n");
+    // A language without a dictionary is checked with en-us.
+    EXPECT_EQ(Spell({"--language", "xx", "haus", "dog"}).out, "haus\tmiss\ndog\tok\n");
+    auto result = Spell({"dog", "--language"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("Usage: zendal-cli"), std::string::npos);
 }

@@ -69,6 +69,13 @@ TEST(TCEBuffer, NextWordFindsTheWordsAndTheirPositions) {
          "caf\xC3\xA9 na\xC3\xAFve",
          false,
          {{"caf\xC3\xA9", 1, 5, false}, {"na\xC3\xAFve", 6, 11, false}}},
+        {"the sharp s is a letter",
+         "Stra\xC3\x9F"
+         "e",
+         false,
+         {{"Stra\xC3\x9F"
+           "e",
+           1, 7, false}}},
         {"a character outside code page 437 separates",
          "a\xE2\x82\xAC"
          "b",

@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -16,6 +17,7 @@
 #include "spell/ui/TEnterEdit.h"
 #include "spell/ui/TMSSpellDlg.h"
 #include "support/RecordingHelpPort.h"
+#include "support/RecordingStatusPort.h"
 #include "support/ScriptedMessagePort.h"
 
 using zendal::QtSpellChecker;
@@ -120,7 +122,7 @@ class TMSSpellDlgTest : public QObject {
         } while (w != dialog.edtCurWord);
         QCOMPARE(order, QStringList({"edtCurWord", "edtWord", "lstSuggest", "btnSkip", "btnSkipAll",
                                      "btnReplace", "btnReplaceAll", "btnAdd", "btnSuggest",
-                                     "btnClose", "btnHelp"}));
+                                     "btnClose", "btnHelp", "cmbDictionary"}));
     }
 
     void helpButtonOpensTheDialogsHelpContext() {
@@ -201,6 +203,46 @@ class TMSSpellDlgTest : public QObject {
         QVERIFY(checker_->speller().Running());
         dialog.close();
         QVERIFY(!checker_->speller().Running());
+    }
+
+    // The dialog shows the dictionary of the page's language and switches to the one picked.
+    void dictionaryOfThePageAndTheUsersPick() {
+        zendal::TDCTCompiler compiler;
+        std::string dct = compiler.Compile({"das", "haus", "ist"});
+        QFile file(home_.filePath("zendal-de.dct"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(dct.data(), static_cast<qint64>(dct.size()));
+        file.close();
+        zendal::test::RecordingStatusPort status;
+        std::string language = "de";
+        checker_->SetWindowState([&language] { return language; }, nullptr, &status);
+
+        TMSSpellDlg& dialog = checker_->dialog();
+        window_->edit22->setPlainText("das haus dogg");
+        checker_->SpeedButton4Click(window_->edit22);
+        QCOMPARE(dialog.edtCurWord->text(), QStringLiteral("dogg"));
+        QCOMPARE(dialog.cmbDictionary->currentText(), QStringLiteral("de"));
+        QCOMPARE(dialog.cmbDictionary->itemText(0), QStringLiteral("en-us"));
+        QCOMPARE(dialog.findChild<QLabel*>("lblDictionary")->text(),
+                 QStringLiteral("&Dictionary:"));
+        // en-us is the first entry, just above de: dogg gets English suggestions.
+        dialog.cmbDictionary->setFocus();
+        while (dialog.cmbDictionary->currentIndex() > 0) {
+            QTest::keyClick(dialog.cmbDictionary, Qt::Key_Up);
+        }
+        QCOMPARE(checker_->speller().Language(), std::string("en-us"));
+        QCOMPARE(dialog.edtCurWord->text(), QStringLiteral("dogg"));
+        QCOMPARE(dialog.lstSuggest->item(0)->text(), QStringLiteral("dog"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(status.panels[zendal::StatusPort::MessagePanel].empty());
+
+        // A page in a language without a dictionary: en-us, with the note.
+        language = "xx";
+        checker_->SpeedButton4Click(window_->edit22);
+        QCOMPARE(dialog.cmbDictionary->currentText(), QStringLiteral("en-us"));
+        QCOMPARE(status.panels[zendal::StatusPort::MessagePanel],
+                 std::string("No spelling dictionary for xx: checking with en-us"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     }
 
     void emptyMemosGetTheirMessages() {
